@@ -21,3 +21,24 @@ constexpr TColor RGBColor(std::uint8_t r, std::uint8_t g, std::uint8_t b)
 {
     return TColor(r) | (TColor(g) << 8) | (TColor(b) << 16);
 }
+
+// A bitmap pixel of three bytes, blue first: the layout of a 24-bit scan line.
+struct RGBTRIPLE
+{
+    std::uint8_t rgbtBlue = 0;
+    std::uint8_t rgbtGreen = 0;
+    std::uint8_t rgbtRed = 0;
+    friend constexpr bool operator==(const RGBTRIPLE&, const RGBTRIPLE&) = default;
+};
+
+// A 32-bit bitmap pixel: blue in bits 0-7, green 8-15, red 16-23, top byte 0.
+// Note the channel order is the reverse of TColor's.
+using TPixel32 = std::uint32_t;
+
+// CIE XYZ tristimulus values on the 0..100 scale of Y.
+struct XYZColor
+{
+    double X = 0;
+    double Y = 0;
+    double Z = 0;
+};

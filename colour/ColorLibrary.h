@@ -1,0 +1,17 @@
+#pragma once
+// Everything of the colour library in one include.
+#include "colour/ColorTypes.h"
+#include "colour/Rounding.h"
+#include "colour/ColorScales.h"
+#include "colour/ColorPacking.h"
+#include "colour/ColorHSL.h"
+#include "colour/ColorHSV.h"
+#include "colour/ColorScaledHSV.h"
+#include "colour/ColorCMYK.h"
+#include "colour/ColorCIE.h"
+#include "colour/ColorHexText.h"
+#include "colour/WebSafe.h"
+#include "colour/IEEE754.h"
+#include "colour/RealColorLibrary.h"
+#include "colour/ColorNameLibrary.h"
+#include "colour/HintFormat.h"

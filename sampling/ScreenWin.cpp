@@ -1,0 +1,217 @@
+#include "sampling/ScreenWin.h"
+
+#include <QBitmap>
+#include <QCursor>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QToolTip>
+#include <QWheelEvent>
+#include <QtMath>
+
+#include "colour/ColorLibrary.h"
+#include "platform/ScreenSource.h"
+
+namespace {
+
+qreal ScreenRatio()
+{
+    const QScreen* s = QGuiApplication::primaryScreen();
+    return s ? s->devicePixelRatio() : 1.0;
+}
+
+// Screen reads and the zoom view work in physical pixels; this is the rule of
+// platform::ToPhysical applied to the unrounded logical position.
+QPoint PhysicalOf(QPointF logicalGlobal)
+{
+    const qreal r = ScreenRatio();
+    return QPoint(qFloor(logicalGlobal.x() * r), qFloor(logicalGlobal.y() * r));
+}
+
+} // namespace
+
+QCursor PickerCursor()
+{
+    const QBitmap bits(QStringLiteral(":/cursors/PickerCursor.xbm"));
+    const QBitmap mask(QStringLiteral(":/cursors/PickerCursorMask.xbm"));
+    return QCursor(bits, mask, 8, 23);
+}
+
+TScreenForm::TScreenForm(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint
+                          | Qt::X11BypassWindowManagerHint)
+{
+    setWindowTitle(QStringLiteral("Pick a color..."));
+    QFont f = font();
+    f.setPixelSize(11);
+    setFont(f);
+    resize(149, 96);
+    // The snapshot covers every pixel; nothing needs erasing underneath it.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    FormCreate();
+}
+
+TScreenForm::~TScreenForm() = default;
+
+void TScreenForm::FormCreate()
+{
+    setCursor(PickerCursor());
+    FPickedColor = clNone;
+    FHintFmt = kDefaultScreenHintFormat;
+}
+
+void TScreenForm::FormShow()
+{
+    platform::ScreenSource& screen = platform::Screen();
+    const QRect physical(QPoint(0, 0), screen.PrimarySize());
+    // Taken before the window maps, so the picture is the screen without us.
+    FSnapshot = screen.Grab(physical);
+    FSnapshot.setDevicePixelRatio(ScreenRatio());
+    setGeometry(platform::ToLogical(physical));
+}
+
+void TScreenForm::showEvent(QShowEvent* event)
+{
+    if (!event->spontaneous())
+        FormShow();
+    QDialog::showEvent(event);
+    // Outside the window manager's care nobody else gives us the keyboard.
+    activateWindow();
+    setFocus(Qt::ActiveWindowFocusReason);
+}
+
+void TScreenForm::paintEvent(QPaintEvent* event)
+{
+    QPainter p(this);
+    p.setClipRegion(event->region());
+    if (FSnapshot.isNull()) {
+        p.fillRect(rect(), Qt::black);
+        return;
+    }
+    // The snapshot starts at the screen's origin, wherever the window lies.
+    p.drawImage(-mapToGlobal(QPointF(0, 0)), FSnapshot);
+}
+
+TColor TScreenForm::DesktopPixel(int X, int Y) const
+{
+    return platform::Screen().Pixel(platform::ToPhysical(mapToGlobal(QPoint(X, Y))));
+}
+
+TColor TScreenForm::DesktopPixelAt(QPointF LocalPos) const
+{
+    return platform::Screen().Pixel(PhysicalOf(mapToGlobal(LocalPos)));
+}
+
+void TScreenForm::FormMouseMove(int X, int Y)
+{
+    FPickedColor = DesktopPixel(X, Y);
+    if (OnPickChange)
+        OnPickChange(this);
+}
+
+void TScreenForm::FormMouseUp(int X, int Y) { EndSelection(X, Y, true); }
+
+void TScreenForm::FormKeyDown(int& Key, Qt::KeyboardModifiers Shift)
+{
+    if (Key == Qt::Key_Escape || (Shift & (Qt::AltModifier | Qt::ControlModifier)))
+        EndSelection(0, 0, false);
+    if (OnPickKeyDown)
+        OnPickKeyDown(this, Key, Shift);
+}
+
+void TScreenForm::EndSelection(int X, int Y, bool Selected)
+{
+    EndSelectionAt(QPointF(X, Y), Selected);
+}
+
+void TScreenForm::EndSelectionAt(QPointF LocalPos, bool Selected)
+{
+    FPickedColor = Selected ? DesktopPixelAt(LocalPos) : clNone;
+    FSelected = Selected;
+    QToolTip::hideText();
+    // Ends exec() once this handler has returned to the modal loop.
+    done(QDialog::Rejected);
+    if (OnPickChange)
+        OnPickChange(this);
+}
+
+QString TScreenForm::ScreenHintText() const
+{
+    std::string s = FHintFmt.toStdString();
+    s = ReplaceAllNoCase(s, "%r", std::to_string(GetRValue(FPickedColor)));
+    s = ReplaceAllNoCase(s, "%g", std::to_string(GetGValue(FPickedColor)));
+    s = ReplaceAllNoCase(s, "%b", std::to_string(GetBValue(FPickedColor)));
+    s = ReplaceAllNoCase(s, "%h", ColorToHexText(FPickedColor));
+    return QString::fromStdString(s);
+}
+
+void TScreenForm::ShowHintAt(QPoint GlobalPos)
+{
+    // A tooltip label breaks lines only at line feeds; the text itself keeps
+    // its carriage return for whoever reads ScreenHintText.
+    QString text = ScreenHintText();
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QChar('\r'), QChar('\n'));
+    QToolTip::showText(GlobalPos + QPoint(16, -16), text, this, QRect(), 5000);
+}
+
+void TScreenForm::mouseMoveEvent(QMouseEvent* event)
+{
+    FPickedColor = DesktopPixelAt(event->position());
+    if (OnPickChange)
+        OnPickChange(this);
+    // The hint follows the pointer once it is up, as a hint reshown at once.
+    if (FShowHint && QToolTip::isVisible())
+        ShowHintAt(event->globalPosition().toPoint());
+}
+
+void TScreenForm::mousePressEvent(QMouseEvent* event) { event->accept(); }
+
+void TScreenForm::mouseReleaseEvent(QMouseEvent* event)
+{
+    const QPoint at = PhysicalOf(event->globalPosition());
+    EndSelectionAt(event->position(), true);
+    if (OnMouseUp)
+        OnMouseUp(this, event->button(), event->modifiers(), at);
+}
+
+void TScreenForm::wheelEvent(QWheelEvent* event)
+{
+    const int delta = event->angleDelta().y();
+    const TMouseWheelEvent& handler = delta > 0 ? OnMouseWheelUp : OnMouseWheelDown;
+    bool handled = false;
+    if (delta != 0 && handler)
+        handler(this, event->modifiers(), PhysicalOf(event->globalPosition()), handled);
+    event->setAccepted(handled);
+}
+
+void TScreenForm::keyPressEvent(QKeyEvent* event)
+{
+    int key = event->key();
+    Qt::KeyboardModifiers shift = event->modifiers();
+    // Pressing Alt or Ctrl alone must cancel too (the Alt of Alt+Tab comes
+    // first); whether the platform already counts the key in the modifiers
+    // of its own press varies, so count it here.
+    if (key == Qt::Key_Alt)
+        shift |= Qt::AltModifier;
+    if (key == Qt::Key_Control)
+        shift |= Qt::ControlModifier;
+    FormKeyDown(key, shift);
+    event->accept();
+}
+
+bool TScreenForm::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        if (FShowHint)
+            ShowHintAt(static_cast<QHelpEvent*>(event)->globalPos());
+        else
+            QToolTip::hideText();
+        return true;
+    }
+    return QDialog::event(event);
+}

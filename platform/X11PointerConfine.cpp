@@ -15,18 +15,59 @@
 
 #include <cstdlib>
 
+#include <X11/Xlib.h>
+#include <X11/extensions/XInput2.h>
 #include <xcb/xcb.h>
 
 namespace platform {
 
 namespace {
 
-xcb_connection_t* QtConnection()
+QNativeInterface::QX11Application* QtX11()
 {
     if (!qGuiApp || QGuiApplication::platformName() != QLatin1String("xcb"))
         return nullptr;
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    return qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+}
+
+xcb_connection_t* QtConnection()
+{
+    auto* x11 = QtX11();
     return x11 ? x11->connection() : nullptr;
+}
+
+bool GrabConfined(xcb_connection_t* conn, xcb_window_t grabWindow, xcb_window_t confineTo)
+{
+    const uint16_t mask = XCB_EVENT_MASK_BUTTON_PRESS | XCB_EVENT_MASK_BUTTON_RELEASE
+        | XCB_EVENT_MASK_ENTER_WINDOW | XCB_EVENT_MASK_LEAVE_WINDOW | XCB_EVENT_MASK_POINTER_MOTION;
+    xcb_grab_pointer_reply_t* reply = xcb_grab_pointer_reply(
+        conn,
+        xcb_grab_pointer(conn, 1, grabWindow, mask, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC, confineTo, XCB_NONE,
+                         XCB_CURRENT_TIME),
+        nullptr);
+    const bool ok = reply && reply->status == XCB_GRAB_STATUS_SUCCESS;
+    std::free(reply);
+    return ok;
+}
+
+// Qt reads the mouse through XInput 2, so a press starts an implicit grab of
+// that kind, and the server refuses a core grab over a grab of another kind
+// even to the client that holds it. Dropping Qt's own XI2 grab first lets the
+// confining grab take its place; a grab held by another client stays put.
+void DropOwnXi2Grab()
+{
+    auto* x11 = QtX11();
+    Display* dpy = x11 ? x11->display() : nullptr;
+    if (!dpy)
+        return;
+    int opcode, event, error;
+    if (!XQueryExtension(dpy, "XInputExtension", &opcode, &event, &error))
+        return;
+    int pointer = 0;
+    if (!XIGetClientPointer(dpy, 0, &pointer))
+        return;
+    XIUngrabDevice(dpy, pointer, CurrentTime);
+    XFlush(dpy);
 }
 
 struct Confiner {
@@ -77,15 +118,11 @@ bool X11ConfinePointer(QWidget* widget, const QRect& rect)
                          geometry);
     xcb_map_window(conn, c.window);
 
-    const uint16_t mask = XCB_EVENT_MASK_BUTTON_PRESS | XCB_EVENT_MASK_BUTTON_RELEASE
-        | XCB_EVENT_MASK_ENTER_WINDOW | XCB_EVENT_MASK_LEAVE_WINDOW | XCB_EVENT_MASK_POINTER_MOTION;
-    xcb_grab_pointer_reply_t* reply = xcb_grab_pointer_reply(
-        conn,
-        xcb_grab_pointer(conn, 1, topWindow, mask, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC, c.window,
-                         XCB_NONE, XCB_CURRENT_TIME),
-        nullptr);
-    const bool ok = reply && reply->status == XCB_GRAB_STATUS_SUCCESS;
-    std::free(reply);
+    bool ok = GrabConfined(conn, topWindow, c.window);
+    if (!ok) {
+        DropOwnXi2Grab();
+        ok = GrabConfined(conn, topWindow, c.window);
+    }
     if (!ok) {
         xcb_unmap_window(conn, c.window);
         xcb_flush(conn);
@@ -100,7 +137,8 @@ void X11ReleasePointer()
         return;
     xcb_ungrab_pointer(c.conn, XCB_CURRENT_TIME);
     xcb_unmap_window(c.conn, c.window);
-    xcb_flush(c.conn);
+    // A round trip, so the pointer is free before anything else moves it.
+    std::free(xcb_get_input_focus_reply(c.conn, xcb_get_input_focus(c.conn), nullptr));
 }
 
 } // namespace platform

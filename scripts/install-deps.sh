@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libgl-dev
-  libx11-dev libxext-dev libxtst-dev libxfixes-dev libx11-xcb-dev
+  libx11-dev libxext-dev libxtst-dev libxfixes-dev libx11-xcb-dev libxi-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xclip xdotool x11-utils x11-xserver-utils imagemagick
   fonts-dejavu-core

@@ -19,6 +19,9 @@
 #include "platform/X11PointerConfine.h"
 #endif
 #if defined(TINQUOR_HAVE_WIN32)
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
 #include <windows.h>
 #endif
 

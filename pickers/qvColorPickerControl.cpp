@@ -1,0 +1,298 @@
+#include "pickers/qvColorPickerControl.h"
+
+#include "colour/ColorLibrary.h"
+#include "platform/PointerConfine.h"
+
+#include <QContextMenuEvent>
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QToolTip>
+
+namespace {
+
+// The hint format separates lines with LF CR (and the composite's short
+// format with a lone CR). Qt's tooltip label starts a new line at either
+// character, which would show the seven-line hint double spaced, so every
+// such pair or lone character becomes one line feed for display only.
+QString DisplayedHint(const QString& text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar ch = text[i];
+        if (ch == u'\n' || ch == u'\r') {
+            const QChar other = ch == u'\n' ? u'\r' : u'\n';
+            if (i + 1 < text.size() && text[i + 1] == other)
+                ++i;
+            out += u'\n';
+        } else {
+            out += ch;
+        }
+    }
+    return out;
+}
+
+constexpr int kHintHideMs = 5000;
+
+} // namespace
+
+TqvCustomPicker::TqvCustomPicker(QWidget* parent) : QWidget(parent), FHintFormat(DefaultHintFormat())
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    // A tab stop; a mouse press takes the focus in the subclass's own order.
+    setFocusPolicy(Qt::TabFocus);
+    // Moves without a button keep the last position (and so the hint) current.
+    setMouseTracking(true);
+}
+
+TqvCustomPicker::~TqvCustomPicker()
+{
+    ReleasePointerConfinement();
+}
+
+QString TqvCustomPicker::DefaultHintFormat()
+{
+    return QString::fromUtf8(::DefaultHintFormat.data(), qsizetype(::DefaultHintFormat.size()));
+}
+
+TColor TqvCustomPicker::SelectedColor() const
+{
+    return clNone;
+}
+
+void TqvCustomPicker::SetSelectedColor(TColor)
+{
+}
+
+TColor TqvCustomPicker::ColorAtPosition(int, int) const
+{
+    return clNone;
+}
+
+void TqvCustomPicker::WebSafeSwitched()
+{
+}
+
+void TqvCustomPicker::SetWebSafe(bool v)
+{
+    if (v == FWebSafe)
+        return;
+    FWebSafe = v;
+    WebSafeSwitched();
+}
+
+void TqvCustomPicker::SetShowHint(bool v)
+{
+    FShowHint = v;
+    FParentShowHint = false;
+    if (!v && FHintShowing) {
+        QToolTip::hideText();
+        FHintShowing = false;
+    }
+}
+
+void TqvCustomPicker::InheritShowHint(bool v)
+{
+    if (FParentShowHint)
+        FShowHint = v;
+}
+
+void TqvCustomPicker::SetMarkerStyleValue(TMarkerStyle v)
+{
+    if (v == FMarkerStyle)
+        return;
+    FMarkerStyle = v;
+    update();
+}
+
+QString TqvCustomPicker::HintText() const
+{
+    const TColor c = ColorAtPosition(FMouseX, FMouseY);
+    if (c == clNone)
+        return QString();
+    return QString::fromStdString(ExpandHintFormat(FHintFormat.toStdString(), c));
+}
+
+QColor TqvCustomPicker::Color() const
+{
+    return FParentColor ? palette().color(QPalette::Window) : FColor;
+}
+
+void TqvCustomPicker::SetColor(const QColor& c)
+{
+    FColor = c;
+    FParentColor = false;
+    update();
+}
+
+void TqvCustomPicker::SetParentColor(bool v)
+{
+    if (v == FParentColor)
+        return;
+    if (!v)
+        FColor = palette().color(QPalette::Window);
+    FParentColor = v;
+    update();
+}
+
+void TqvCustomPicker::FillWithParentBackground(QPainter& target) const
+{
+    target.fillRect(0, 0, width(), height(), Color());
+}
+
+void TqvCustomPicker::ShowHintNow(const QPoint& globalPos)
+{
+    const QString text = HintText();
+    if (text.isEmpty() || !FShowHint) {
+        if (FHintShowing)
+            QToolTip::hideText();
+        FHintShowing = false;
+        return;
+    }
+    QToolTip::showText(globalPos, DisplayedHint(text), this, QRect(), kHintHideMs);
+    FHintShowing = true;
+}
+
+bool TqvCustomPicker::event(QEvent* e)
+{
+    if (e->type() == QEvent::ToolTip) {
+        const TColor c = ColorAtPosition(FMouseX, FMouseY);
+        if (c == clNone || !FShowHint) {
+            // Either nothing to describe or hints are off: no tooltip at all.
+            if (FHintShowing)
+                QToolTip::hideText();
+            FHintShowing = false;
+            e->ignore();
+            return true;
+        }
+        ShowHintNow(static_cast<QHelpEvent*>(e)->globalPos());
+        return true;
+    }
+    return QWidget::event(e);
+}
+
+void TqvCustomPicker::focusInEvent(QFocusEvent* e)
+{
+    QWidget::focusInEvent(e);
+    update();
+    if (OnEnter)
+        OnEnter(this);
+}
+
+void TqvCustomPicker::focusOutEvent(QFocusEvent* e)
+{
+    QWidget::focusOutEvent(e);
+    update();
+    if (OnExit)
+        OnExit(this);
+}
+
+void TqvCustomPicker::leaveEvent(QEvent* e)
+{
+    FMouseX = 0;
+    FMouseY = 0;
+    QWidget::leaveEvent(e);
+}
+
+void TqvCustomPicker::mousePressEvent(QMouseEvent* e)
+{
+    const QPoint pt = e->position().toPoint();
+    if (OnMouseDown)
+        OnMouseDown(this, e->button(), e->modifiers(), pt.x(), pt.y());
+    FMouseX = pt.x();
+    FMouseY = pt.y();
+}
+
+void TqvCustomPicker::mouseMoveEvent(QMouseEvent* e)
+{
+    const QPoint pt = e->position().toPoint();
+    if (OnMouseMove)
+        OnMouseMove(this, e->modifiers(), pt.x(), pt.y());
+    FMouseX = pt.x();
+    FMouseY = pt.y();
+    // A visible colour hint follows the pointer with a fresh text.
+    if (FHintShowing && QToolTip::isVisible())
+        ShowHintNow(e->globalPosition().toPoint());
+}
+
+void TqvCustomPicker::mouseReleaseEvent(QMouseEvent* e)
+{
+    const QPoint pt = e->position().toPoint();
+    if (OnMouseUp)
+        OnMouseUp(this, e->button(), e->modifiers(), pt.x(), pt.y());
+    FMouseX = pt.x();
+    FMouseY = pt.y();
+}
+
+void TqvCustomPicker::DefaultKeyDown(QKeyEvent* e)
+{
+    int key = e->key();
+    if (OnKeyDown)
+        OnKeyDown(this, key, e->modifiers());
+    if (key == 0) {
+        e->accept();
+        return;
+    }
+    if (OnKeyPress && !e->text().isEmpty()) {
+        QChar ch = e->text().front();
+        OnKeyPress(this, ch);
+    }
+    QWidget::keyPressEvent(e);
+}
+
+void TqvCustomPicker::keyPressEvent(QKeyEvent* e)
+{
+    DefaultKeyDown(e);
+}
+
+void TqvCustomPicker::keyReleaseEvent(QKeyEvent* e)
+{
+    int key = e->key();
+    if (OnKeyUp)
+        OnKeyUp(this, key, e->modifiers());
+    QWidget::keyReleaseEvent(e);
+}
+
+void TqvCustomPicker::resizeEvent(QResizeEvent* e)
+{
+    QWidget::resizeEvent(e);
+    if (OnResize)
+        OnResize(this);
+}
+
+void TqvCustomPicker::contextMenuEvent(QContextMenuEvent* e)
+{
+    bool handled = false;
+    if (OnContextPopup)
+        OnContextPopup(this, e->pos(), handled);
+    if (!handled && FPopupMenu) {
+        FPopupMenu->popup(e->globalPos());
+        handled = true;
+    }
+    e->setAccepted(handled);
+}
+
+void TqvCustomPicker::ConfinePointerTo(const QRect& localRect)
+{
+    platform::ConfinePointer(this, localRect);
+    FConfining = true;
+}
+
+void TqvCustomPicker::ReleasePointerConfinement()
+{
+    if (!FConfining)
+        return;
+    FConfining = false;
+    platform::ReleasePointer();
+}
+
+void TqvCustomPicker::hideEvent(QHideEvent* e)
+{
+    // A picker hidden in the middle of a drag never sees the release.
+    ReleasePointerConfinement();
+    QWidget::hideEvent(e);
+}

@@ -41,10 +41,13 @@ protected:
         source_ = std::make_unique<platform::X11ScreenSource>();
         ASSERT_TRUE(source_->Connected());
     }
+    // The root goes back to its own background for whatever runs next.
     void TearDown() override
     {
-        if (dpy_)
+        if (dpy_) {
+            XClearWindow(dpy_, root_);
             XCloseDisplay(dpy_);
+        }
     }
 
     // Paints rect of the root window with PatternAt (24-bit TrueColor root).

@@ -41,6 +41,9 @@ TEST(IntegerHSV, ColorFromHSVHueWrapsOnceEachWay)
         {60, 255, 255, {255, 255, 0}},
         {30, 255, 255, {255, 128, 0}},
         {200, 128, 200, {100, 167, 200}},
+        // Unclamped S or V: each channel is the low byte of the formula's value.
+        {0, 255, 300, {44, 0, 0}},    // V 300: red 300 -> 44
+        {30, 510, 255, {255, 0, 1}},  // p = 255 - 510 = -255 -> 1
         {123, 0, 77, {77, 77, 77}},     // S = 0 is the grey of V whatever the hue
         {-1000, 0, 50, {50, 50, 50}},
     };

@@ -2,6 +2,7 @@
 
 #include <QBitmap>
 #include <QCursor>
+#include <QApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -56,7 +57,7 @@ TScreenForm::TScreenForm(QWidget* parent)
     FormCreate();
 }
 
-TScreenForm::~TScreenForm() = default;
+TScreenForm::~TScreenForm() { StopWatching(); }
 
 void TScreenForm::FormCreate()
 {
@@ -73,6 +74,59 @@ void TScreenForm::FormShow()
     FSnapshot = screen.Grab(physical);
     FSnapshot.setDevicePixelRatio(ScreenRatio());
     setGeometry(platform::ToLogical(physical));
+    WatchOwnWindows();
+}
+
+void TScreenForm::WatchOwnWindows()
+{
+    StopWatching();
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w == this || !w->isVisible() || w->isMinimized())
+            continue;
+        // Tooltips and popups come and go by themselves above the overlay.
+        const Qt::WindowType type = w->windowType();
+        if (type == Qt::ToolTip || type == Qt::Popup || type == Qt::Desktop)
+            continue;
+        w->installEventFilter(this);
+        FOwnWindows.emplace_back(w);
+    }
+}
+
+void TScreenForm::StopWatching()
+{
+    for (const QPointer<QWidget>& w : FOwnWindows)
+        if (w)
+            w->removeEventFilter(this);
+    FOwnWindows.clear();
+}
+
+void TScreenForm::hideEvent(QHideEvent* event)
+{
+    StopWatching();
+    QDialog::hideEvent(event);
+}
+
+bool TScreenForm::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::UpdateRequest:
+    case QEvent::UpdateLater: {
+        // Something in that window is about to repaint: repaint its part of
+        // the overlay after it.
+        auto* w = static_cast<QWidget*>(watched);
+        update(QRect(mapFromGlobal(w->mapToGlobal(QPoint(0, 0))), w->size()));
+        break;
+    }
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::Hide:
+    case QEvent::Show:
+        update();
+        break;
+    default:
+        break;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void TScreenForm::showEvent(QShowEvent* event)
@@ -95,6 +149,14 @@ void TScreenForm::paintEvent(QPaintEvent* event)
     }
     // The snapshot starts at the screen's origin, wherever the window lies.
     p.drawImage(-mapToGlobal(QPointF(0, 0)), FSnapshot);
+    for (const QPointer<QWidget>& w : FOwnWindows) {
+        if (!w || !w->isVisible() || w->isMinimized())
+            continue;
+        const QRect at(mapFromGlobal(w->mapToGlobal(QPoint(0, 0))), w->size());
+        if (!event->region().intersects(at))
+            continue;
+        w->render(&p, at.topLeft(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    }
 }
 
 TColor TScreenForm::DesktopPixel(int X, int Y) const

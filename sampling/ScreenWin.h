@@ -2,9 +2,11 @@
 #include <QDialog>
 #include <QImage>
 #include <QPointF>
+#include <QPointer>
 #include <QString>
 
 #include <functional>
+#include <vector>
 
 #include "colour/ColorTypes.h"
 
@@ -25,6 +27,9 @@ inline const QString kDefaultScreenHintFormat = QStringLiteral("RGB(%r, %g, %b)\
 // fall through on some systems, so the overlay instead paints a snapshot of
 // the screen taken as it opens, pixel for pixel in physical pixels: the screen
 // looks unchanged and the pixel read under the pointer is the one the user sees.
+// The program's own windows keep changing during a pick (the editor and the
+// readouts follow the pointer), so the overlay paints those live over the
+// snapshot, as a see-through window would let them show.
 class TScreenForm : public QDialog {
 public:
     using TNotifyEvent = std::function<void(QObject* Sender)>;
@@ -79,7 +84,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // The mouse handlers work from the exact logical position Qt reports,
@@ -88,10 +95,15 @@ private:
     TColor DesktopPixelAt(QPointF LocalPos) const;
     void EndSelectionAt(QPointF LocalPos, bool Selected);
     void ShowHintAt(QPoint GlobalPos);
+    void WatchOwnWindows();
+    void StopWatching();
 
     QString FHintFmt;
     TColor FPickedColor = clNone;
     bool FShowHint = false;
     bool FSelected = false;
     QImage FSnapshot;
+    // The program's other windows that were on the screen as the overlay
+    // opened, painted live over the snapshot.
+    std::vector<QPointer<QWidget>> FOwnWindows;
 };

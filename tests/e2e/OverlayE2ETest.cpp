@@ -200,6 +200,38 @@ TEST_F(OverlayE2E, CoversTheScreenUnchangedWithTheEyedropperAndAClickPicks)
     EXPECT_EQ(button.PickedColor(), RGBColor(qRed(p), qGreen(p), qBlue(p)));
 }
 
+TEST_F(OverlayE2E, AWindowOfTheProgramChangingDuringThePickShowsAndIsPicked)
+{
+    QWidget own(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint
+                             | Qt::X11BypassWindowManagerHint);
+    own.setAttribute(Qt::WA_ShowWithoutActivating);
+    own.setAutoFillBackground(true);
+    auto paint = [&](QColor c) {
+        QPalette pal = own.palette();
+        pal.setColor(QPalette::Window, c);
+        own.setPalette(pal);
+    };
+    paint(QColor(10, 200, 30));
+    own.setGeometry(platform::ToLogical(QRect(700, 500, 100, 80)));
+    own.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&own));
+    QTest::qWait(100);
+    ASSERT_EQ(platform::Screen().Pixel(QPoint(750, 540)), RGBColor(10, 200, 30));
+
+    TqvDeskPickerButton button;
+    TColor shownDuring = 0;
+    RunPick(button, [&](TScreenForm&) {
+        paint(QColor(250, 5, 120));
+        QTest::qWait(150);
+        shownDuring = platform::Screen().Pixel(QPoint(750, 540));
+        Move(750, 540);
+        Click(1);
+    });
+    EXPECT_EQ(shownDuring, RGBColor(250, 5, 120));
+    EXPECT_EQ(button.PickedColor(), RGBColor(250, 5, 120));
+    EXPECT_TRUE(button.Picked());
+}
+
 TEST_F(OverlayE2E, PointerMovesFollowThePixelAndALeftClickPicks)
 {
     TqvDeskPickerButton button;

@@ -69,6 +69,33 @@ TEST_F(SamplingTest, CoversThePrimaryScreenShowingItUnchanged)
     EXPECT_EQ(testsupport::Render(form).pixel(100, 50), ScreenColour(100, 50));
 }
 
+TEST_F(SamplingTest, TheProgramsOwnWindowsShowLiveOverTheSnapshot)
+{
+    QWidget own(nullptr, Qt::Window | Qt::FramelessWindowHint);
+    own.setAutoFillBackground(true);
+    auto paint = [&](QColor c) {
+        QPalette pal = own.palette();
+        pal.setColor(QPalette::Window, c);
+        own.setPalette(pal);
+    };
+    paint(QColor(10, 200, 30));
+    own.setGeometry(50, 40, 60, 30);
+    own.show();
+    TScreenForm form;
+    form.show();
+    QImage shown = testsupport::Render(form);
+    EXPECT_EQ(PixelAt(shown, 50, 40), RGBColor(10, 200, 30));
+    EXPECT_EQ(PixelAt(shown, 109, 69), RGBColor(10, 200, 30));
+    EXPECT_EQ(shown.pixel(110, 70), ScreenColour(110, 70)) << "the snapshot around it";
+    EXPECT_EQ(shown.pixel(49, 39), ScreenColour(49, 39));
+
+    // It changes while the overlay is up, as the editor does during a pick.
+    paint(QColor(250, 5, 120));
+    EXPECT_EQ(PixelAt(testsupport::Render(form), 80, 55), RGBColor(250, 5, 120));
+    own.hide();
+    EXPECT_EQ(testsupport::Render(form).pixel(80, 55), ScreenColour(80, 55));
+}
+
 TEST_F(SamplingTest, PointerMovesReadThePixelUnderThePointer)
 {
     TScreenForm form;

@@ -72,6 +72,10 @@ void TPanel::SetColor(TColor c)
         return;
     color_ = c;
     update();
+    // Opaque children are left out of the parent's repaint; they show the
+    // panel's colour too, so they repaint with it.
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        child->update();
 }
 
 int TPanel::BorderWidth() const

@@ -244,9 +244,9 @@ void TMainForm::BuildSampler()
     Image1 = new TImage(Panel2);
     Image1->setGeometry(5, 6, 132, 87);
 
-    Panel1 = new TPanel(this, TPanel::bvNone, TPanel::bvRaised, 1, 0);
+    const QColor face = palette().color(QPalette::Button);
+    Panel1 = new TPanel(this, TPanel::bvNone, TPanel::bvRaised, 1, RGBColor(face.red(), face.green(), face.blue()));
     Panel1->setGeometry(8, 225, 201, 113);
-    Panel1->setAttribute(Qt::WA_OpaquePaintEvent, false);
     GroupBox1 = new QGroupBox(" Zoom factor ", Panel1);
     GroupBox1->setGeometry(6, 8, 191, 90);
     Slider = new QSlider(Qt::Horizontal, GroupBox1);
@@ -274,12 +274,16 @@ void TMainForm::BuildSampler()
     CoordsLbl->setFont(PixelFont(11, false, true));
     CoordsLbl->setToolTip("Mouse coordinates");
 
+    // The two labels of the info line are narrowed a little so the longest
+    // line still fits the window at the given height.
+    QFont infoFont = PixelFont(12, true);
+    infoFont.setStretch(88);
     Label5 = new QLabel("Delphi #", this);
-    Label5->setFont(PixelFont(12, true));
+    Label5->setFont(infoFont);
     Label5->move(16, 381);
     Label5->adjustSize();
     LabelNetscapeColor = new QLabel("Colors", this);
-    LabelNetscapeColor->setFont(PixelFont(12, true));
+    LabelNetscapeColor->setFont(infoFont);
     LabelNetscapeColor->move(70, 380);
     LabelNetscapeColor->resize(440, 16);
 

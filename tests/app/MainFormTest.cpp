@@ -121,6 +121,28 @@ TEST_F(AppTest, SinglePixelTickFollowsThePointer)
     EXPECT_EQ(f.SampleBitmap().pixel(0, 0), qRgb(64, 128, 255));
 }
 
+TEST_F(AppTest, MagnifierShowsTheSample)
+{
+    for (int method : {0, 1}) {
+        form_.reset();
+        StoreMethod(method);
+        screen_->Image().fill(qRgb(0, 0, 255));
+        SetPixel(500, 400, RGBColor(200, 30, 90));
+        TMainForm& f = Form();
+        f.PickTmrTimer();
+        const QImage shown = f.MagPnl->grab().toImage();
+        const QRgb p = qRgb(200, 30, 90);
+        // Single pixel: the whole box shows it. 3 x 3: the centre block of
+        // the stretched sample and the top-left cell (which holds the centre).
+        EXPECT_EQ(shown.pixel(4 + 24, 4 + 46), p) << method;
+        EXPECT_EQ(shown.pixel(4 + 2, 4 + 2), p) << method;
+        if (method == 1)
+            EXPECT_EQ(shown.pixel(4 + 40, 4 + 80), qRgb(0, 0, 255));
+        // The two columns right of the 48-pixel stretch show the panel: P.
+        EXPECT_EQ(shown.pixel(4 + 49, 4 + 46), p) << method;
+    }
+}
+
 struct AverageCase {
     const char* name;
     int method;

@@ -1,6 +1,8 @@
 // The program's window on the real X server: real pixels under the real
 // pointer, and the clipboard as another client reads it.
 #include <QAction>
+#include <QLabel>
+#include <QSlider>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTimer>

@@ -1,0 +1,255 @@
+#include "pickers/SLColorPicker.h"
+
+#include "colour/ColorLibrary.h"
+#include "pickers/PickerMarkers.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
+#include <vector>
+
+TSLColorPicker::TSLColorPicker(QWidget* parent) : TqvColorPickerControl(parent)
+{
+    SetColorScales(360, 255, 255);
+    resize(255, 255);
+    // Qt delivers the first resize only at show time; the pictures must exist
+    // before that for a grab or a benchmark of a hidden control.
+    BuildGradient();
+    Stretch();
+    PlaceMarker();
+}
+
+TSLColorPicker::~TSLColorPicker() = default;
+
+void TSLColorPicker::SetHue(int v)
+{
+    v = std::clamp(v, 0, 360);
+    if (v == FHue)
+        return;
+    FHue = v;
+    BuildGradient();
+    Stretch();
+    PlaceMarker();
+    update();
+    Changed();
+}
+
+void TSLColorPicker::SetSaturation(int v)
+{
+    v = std::clamp(v, 0, 255);
+    if (v == FSat)
+        return;
+    FSat = v;
+    PlaceMarker();
+    update();
+    Changed();
+}
+
+void TSLColorPicker::SetLuminance(int v)
+{
+    v = std::clamp(v, 0, 255);
+    if (v == FLum)
+        return;
+    FLum = v;
+    PlaceMarker();
+    update();
+    Changed();
+}
+
+void TSLColorPicker::Changed()
+{
+    if (FNotifyChange && OnChange)
+        OnChange(this);
+}
+
+TColor TSLColorPicker::SelectedColor() const
+{
+    const TColor c = ColorFromTriple(TripleFromScaledHSV(FHue, FSat, FLum));
+    return WebSafe() ? SnapToWebSafe(c) : c;
+}
+
+void TSLColorPicker::SetSelectedColor(TColor c)
+{
+    if (WebSafe())
+        c = SnapToWebSafe(c);
+    const bool notify = FNotifyChange;
+    FNotifyChange = false;
+    int h = 0, s = 0, l = 0;
+    TripleToHSVInt(TripleFromRGB(GetRValue(c), GetGValue(c), GetBValue(c)), h, s, l);
+    SetHue(h);
+    SetSaturation(s);
+    SetLuminance(l);
+    FNotifyChange = notify;
+    if (FNotifyChange && OnChange)
+        OnChange(this);
+    FNotifyChange = true;
+}
+
+TColor TSLColorPicker::ColorAtPosition(int x, int y) const
+{
+    const int s = MulDiv(255, x, width());
+    const int l = MulDiv(255, height() - y, height());
+    const TColor c = ColorFromTriple(TripleFromScaledHSV(FHue, s, l));
+    return WebSafe() ? SnapToWebSafe(c) : c;
+}
+
+void TSLColorPicker::WebSafeSwitched()
+{
+    BuildGradient();
+    Stretch();
+    update();
+}
+
+void TSLColorPicker::BuildGradient()
+{
+    if (FGradient.isNull())
+        FGradient = QImage(256, 256, QImage::Format_RGB32);
+    const bool webSafe = WebSafe();
+    const qsizetype stride = FGradient.bytesPerLine();
+    uchar* row = FGradient.bits();
+    for (int i = 0; i < 256; ++i, row += stride) {
+        auto* line = reinterpret_cast<std::uint32_t*>(row);
+        const int l = 255 - i;
+        if (webSafe) {
+            for (int j = 0; j < 256; ++j) {
+                const TColor c = SnapToWebSafe(ColorFromTriple(TripleFromScaledHSV(FHue, j, l)));
+                line[j] = 0xFF000000u | PixelFromRGB(GetRValue(c), GetGValue(c), GetBValue(c));
+            }
+        } else {
+            for (int j = 0; j < 256; ++j)
+                line[j] = 0xFF000000u | PixelFromScaledHSV(FHue, j, l);
+        }
+    }
+}
+
+// Nearest-neighbour stretch with the end columns and rows pinned to the
+// gradient's ends, so the corners always show white, the pure hue and black
+// whatever the control's size.
+void TSLColorPicker::Stretch()
+{
+    const int w = width(), h = height();
+    if (w <= 0 || h <= 0) {
+        FStretched = QImage();
+        return;
+    }
+    if (FStretched.size() != QSize(w, h))
+        FStretched = QImage(w, h, QImage::Format_RGB32);
+    auto source = [](int i, int n) { return n > 1 ? (i * 255 + (n - 1) / 2) / (n - 1) : 0; };
+    std::vector<int> columns(static_cast<std::size_t>(w));
+    for (int x = 0; x < w; ++x)
+        columns[std::size_t(x)] = source(x, w);
+    for (int y = 0; y < h; ++y) {
+        const auto* src = reinterpret_cast<const std::uint32_t*>(FGradient.constScanLine(source(y, h)));
+        auto* dst = reinterpret_cast<std::uint32_t*>(FStretched.scanLine(y));
+        for (int x = 0; x < w; ++x)
+            dst[x] = src[columns[std::size_t(x)]];
+    }
+}
+
+void TSLColorPicker::PlaceMarker()
+{
+    FMarkerX = MulDiv(FSat, width(), 255);
+    FMarkerY = MulDiv(255 - FLum, height(), 255);
+}
+
+void TSLColorPicker::paintEvent(QPaintEvent*)
+{
+    // A size set while hidden reaches resizeEvent only at show time.
+    if (FStretched.size() != size())
+        Stretch();
+    if (FStretched.isNull())
+        return;
+    FFrame = FStretched;
+    markers::DrawMarker(FFrame, MarkerStyle(), FMarkerX, FMarkerY, ColorAtPosition(FMarkerX, FMarkerY));
+    QPainter p(this);
+    p.drawImage(0, 0, FFrame);
+}
+
+void TSLColorPicker::resizeEvent(QResizeEvent* e)
+{
+    TqvColorPickerControl::resizeEvent(e);
+    Stretch();
+    PlaceMarker();
+}
+
+void TSLColorPicker::SelectAt(int x, int y)
+{
+    FNotifyChange = false;
+    SetSaturation(MulDiv(255, x, width()));
+    SetLuminance(MulDiv(255, height() - y, height()));
+    FNotifyChange = true;
+}
+
+void TSLColorPicker::MouseSelect(const QPoint& pt)
+{
+    FMarkerX = pt.x();
+    FMarkerY = pt.y();
+    SelectAt(pt.x(), pt.y());
+    // The marker may have moved even where neither value changed.
+    update();
+    if (OnChange)
+        OnChange(this);
+}
+
+void TSLColorPicker::mousePressEvent(QMouseEvent* e)
+{
+    TqvColorPickerControl::mousePressEvent(e);
+    const QPoint pt = e->position().toPoint();
+    if (e->button() == Qt::LeftButton && Inside(pt)) {
+        FMarkerX = pt.x();
+        FMarkerY = pt.y();
+        ConfinePointerTo(rect());
+        MouseSelect(pt);
+    }
+    setFocus(Qt::MouseFocusReason);
+}
+
+void TSLColorPicker::mouseMoveEvent(QMouseEvent* e)
+{
+    TqvColorPickerControl::mouseMoveEvent(e);
+    const QPoint pt = e->position().toPoint();
+    if ((e->buttons() & Qt::LeftButton) && Inside(pt))
+        MouseSelect(pt);
+}
+
+void TSLColorPicker::mouseReleaseEvent(QMouseEvent* e)
+{
+    TqvColorPickerControl::mouseReleaseEvent(e);
+    ReleasePointerConfinement();
+    const QPoint pt = e->position().toPoint();
+    if (e->button() == Qt::LeftButton && Inside(pt))
+        MouseSelect(pt);
+}
+
+void TSLColorPicker::keyPressEvent(QKeyEvent* e)
+{
+    const int key = e->key();
+    if (key != Qt::Key_Left && key != Qt::Key_Right && key != Qt::Key_Up && key != Qt::Key_Down) {
+        DefaultKeyDown(e);
+        return;
+    }
+    const int step = (e->modifiers() & Qt::ControlModifier) ? 10 : 1;
+    int x = FMarkerX, y = FMarkerY;
+    bool allowed = false;
+    // No partial step: a move that would leave 0..Width / 0..Height is refused.
+    switch (key) {
+    case Qt::Key_Left: x -= step; allowed = x >= 0; break;
+    case Qt::Key_Right: x += step; allowed = x <= width(); break;
+    case Qt::Key_Up: y -= step; allowed = y >= 0; break;
+    default: y += step; allowed = y <= height(); break;
+    }
+    if (allowed) {
+        FMarkerX = x;
+        FMarkerY = y;
+        SelectAt(x, y);
+        update();
+        if (OnChange)
+            OnChange(this);
+    }
+    int k = key;
+    if (OnKeyDown)
+        OnKeyDown(this, k, e->modifiers());
+    e->accept();
+}

@@ -27,6 +27,9 @@
 #include "app/Readouts.h"
 #include "app/Zoom.h"
 #include "colour/ColorPacking.h"
+#include "colour/HintFormat.h"
+#include "pickers/HColorPicker.h"
+#include "sampling/qvDeskPickerButton.h"
 #include "platform/ScreenSource.h"
 #include "platform/SettingsStore.h"
 
@@ -296,6 +299,15 @@ void TMainForm::BuildSampler()
     connect(suiButton1, &QPushButton::clicked, this, [this] { suiButton1Click(); });
     suiButton1->OnMouseUp = [this](TPickButton*, Qt::MouseButton b) { suiButton1MouseUp(b); };
 
+    // Opens the full-screen overlay; hidden, clicked by suiButton1. A hidden
+    // button never sees a release of its own, so qvDeskPickerButton1MouseUp
+    // has nothing to be bound to.
+    qvDeskPickerButton1 = new TqvDeskPickerButton(this);
+    qvDeskPickerButton1->setText("Pick From Screen!");
+    qvDeskPickerButton1->setGeometry(208, 289, 97, 25);
+    qvDeskPickerButton1->SetScreenHintFormat("RGB(%r, %g, %b)\rHex: %h");
+    qvDeskPickerButton1->hide();
+
     PFSBtn = new QPushButton("&Pick From Screen", this);
     PFSBtn->setGeometry(194, 233, 99, 25);
     PFSBtn->hide();
@@ -321,6 +333,12 @@ void TMainForm::BuildPages()
     suiPageControl1->addTab(suiTabSheet2, "Cube");
     suiTabSheet1->setEnabled(false);
     suiPageControl1->setCurrentWidget(suiTabSheet2);
+
+    const QString hintFormat = QString::fromUtf8(DefaultHintFormat.data(), int(DefaultHintFormat.size()));
+    HColorPicker1 = new THColorPicker(suiTabSheet2);
+    HColorPicker1->setGeometry(8, 293, 267, 22);
+    HColorPicker1->SetShowHint(true);
+    HColorPicker1->SetHintFormat(hintFormat);
 }
 
 void TMainForm::FormCreate()
@@ -580,7 +598,7 @@ void TMainForm::ShowReadouts(TColor P)
 
 void TMainForm::HandColourToPickers(TColor P)
 {
-    (void)P;
+    HColorPicker1->SetSelectedColor(P);
 }
 
 // ---- Pick mode -----------------------------------------------------------------
@@ -591,14 +609,10 @@ void TMainForm::suiButton1Click()
     colourBeforePick_ = EditorColor();
     pickCancelled_ = false;
     PFSBtn->click();
-#if TINQUOR_OVERLAY
-    if (qvDeskPickerButton1) {
-        // A modal window takes the mouse from whoever holds it.
-        releaseMouse();
-        qvDeskPickerButton1->click();
-        pickCancelled_ = qvDeskPickerButton1->PickedColor() == clNone;
-    }
-#endif
+    // A modal window takes the mouse from whoever holds it.
+    releaseMouse();
+    qvDeskPickerButton1->click();
+    pickCancelled_ = !qvDeskPickerButton1->Picked();
 }
 
 void TMainForm::suiButton1MouseUp(Qt::MouseButton)

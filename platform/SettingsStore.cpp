@@ -145,6 +145,9 @@ public:
     // Sets one value and writes the whole file back, keeping every other line.
     bool Write(const QString& name, const QString& data)
     {
+        // One value is one line: a name that would break the line is refused.
+        if (name.contains(QLatin1Char('\n')) || name.contains(QLatin1Char('\r')))
+            return false;
         // A key removed since it was opened stays removed, as in the registry.
         if (!QFileInfo(file_).isFile())
             return false;

@@ -142,6 +142,11 @@ TEST_F(SettingsStore, ValueNamesIgnoreCaseAndAllowQuotes)
     ASSERT_TRUE(key.ReadInteger("odd \"name\" \\ here", v));
     EXPECT_EQ(v, 3);
     EXPECT_EQ(FileText().toLower().count("\"method\""), 1);
+
+    const QByteArray before = FileText();
+    EXPECT_FALSE(key.WriteInteger("two\nlines", 4));
+    EXPECT_FALSE(key.WriteString("Method\r", "x"));
+    EXPECT_EQ(FileText(), before);
 }
 
 TEST_F(SettingsStore, WritesKeepTheOtherValuesAndLines)

@@ -1,6 +1,7 @@
 #include "sampling/ScreenWin.h"
 
 #include <QBitmap>
+#include <QTransform>
 #include <QCursor>
 #include <QApplication>
 #include <QGuiApplication>
@@ -87,16 +88,49 @@ void TScreenForm::WatchOwnWindows()
         const Qt::WindowType type = w->windowType();
         if (type == Qt::ToolTip || type == Qt::Popup || type == Qt::Desktop)
             continue;
+        QRegion visible = ShownPart(w);
+        if (visible.isEmpty())
+            continue;
         w->installEventFilter(this);
-        FOwnWindows.emplace_back(w);
+        FOwnWindows.push_back({w, std::move(visible)});
     }
+}
+
+QRegion TScreenForm::ShownPart(QWidget* w) const
+{
+    const qreal r = ScreenRatio();
+    const QRect physical = platform::ToPhysical(QRect(w->mapToGlobal(QPoint(0, 0)), w->size()));
+    QImage drawn(physical.size(), QImage::Format_RGB32);
+    drawn.setDevicePixelRatio(r);
+    drawn.fill(Qt::black);
+    w->render(&drawn, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    // Where the window paints exactly what the snapshot holds, the screen
+    // showed the window; elsewhere something lay over it, or it was off the
+    // screen.
+    QImage same(physical.size(), QImage::Format_MonoLSB);
+    same.setColorCount(2);
+    same.setColor(0, QColor(Qt::color0).rgb());
+    same.setColor(1, QColor(Qt::color1).rgb());
+    same.fill(0);
+    const QRect inside = physical.intersected(FSnapshot.rect());
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        const auto* shot = reinterpret_cast<const QRgb*>(FSnapshot.constScanLine(y));
+        const auto* mine = reinterpret_cast<const QRgb*>(drawn.constScanLine(y - physical.top()));
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            if (((shot[x] ^ mine[x - physical.left()]) & 0xFFFFFF) == 0)
+                same.setPixel(x - physical.left(), y - physical.top(), 1);
+    }
+    QRegion visible(QBitmap::fromImage(same));
+    if (r != 1.0)
+        visible = QTransform::fromScale(1.0 / r, 1.0 / r).map(visible);
+    return visible;
 }
 
 void TScreenForm::StopWatching()
 {
-    for (const QPointer<QWidget>& w : FOwnWindows)
-        if (w)
-            w->removeEventFilter(this);
+    for (const TOwnWindow& own : FOwnWindows)
+        if (own.Window)
+            own.Window->removeEventFilter(this);
     FOwnWindows.clear();
 }
 
@@ -149,13 +183,14 @@ void TScreenForm::paintEvent(QPaintEvent* event)
     }
     // The snapshot starts at the screen's origin, wherever the window lies.
     p.drawImage(-mapToGlobal(QPointF(0, 0)), FSnapshot);
-    for (const QPointer<QWidget>& w : FOwnWindows) {
+    for (const TOwnWindow& own : FOwnWindows) {
+        QWidget* w = own.Window;
         if (!w || !w->isVisible() || w->isMinimized())
             continue;
-        const QRect at(mapFromGlobal(w->mapToGlobal(QPoint(0, 0))), w->size());
-        if (!event->region().intersects(at))
+        const QPoint at = mapFromGlobal(w->mapToGlobal(QPoint(0, 0)));
+        if (!event->region().intersects(own.Visible.translated(at)))
             continue;
-        w->render(&p, at.topLeft(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+        w->render(&p, at, own.Visible, QWidget::DrawWindowBackground | QWidget::DrawChildren);
     }
 }
 
@@ -164,9 +199,26 @@ TColor TScreenForm::DesktopPixel(int X, int Y) const
     return platform::Screen().Pixel(platform::ToPhysical(mapToGlobal(QPoint(X, Y))));
 }
 
+QPoint TScreenForm::PhysicalPointer(QPointF LocalPos) const
+{
+    const QPoint fromEvent = PhysicalOf(mapToGlobal(LocalPos));
+    const qreal r = ScreenRatio();
+    if (r == 1.0)
+        return fromEvent;
+    // Qt may hand over a scaled pointer position in whole logical pixels,
+    // which is a physical pixel off half the time. The pointer itself still
+    // knows its pixel; trust it when it agrees with the event, that is,
+    // unless it has moved on since.
+    const QPoint pointer = platform::Screen().CursorPos();
+    const int slack = qCeil(r);
+    if (qAbs(pointer.x() - fromEvent.x()) <= slack && qAbs(pointer.y() - fromEvent.y()) <= slack)
+        return pointer;
+    return fromEvent;
+}
+
 TColor TScreenForm::DesktopPixelAt(QPointF LocalPos) const
 {
-    return platform::Screen().Pixel(PhysicalOf(mapToGlobal(LocalPos)));
+    return platform::Screen().Pixel(PhysicalPointer(LocalPos));
 }
 
 void TScreenForm::FormMouseMove(int X, int Y)
@@ -235,7 +287,7 @@ void TScreenForm::mousePressEvent(QMouseEvent* event) { event->accept(); }
 
 void TScreenForm::mouseReleaseEvent(QMouseEvent* event)
 {
-    const QPoint at = PhysicalOf(event->globalPosition());
+    const QPoint at = PhysicalPointer(event->position());
     EndSelectionAt(event->position(), true);
     if (OnMouseUp)
         OnMouseUp(this, event->button(), event->modifiers(), at);

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QPointF>
 #include <QPointer>
+#include <QRegion>
 #include <QString>
 
 #include <functional>
@@ -29,7 +30,8 @@ inline const QString kDefaultScreenHintFormat = QStringLiteral("RGB(%r, %g, %b)\
 // looks unchanged and the pixel read under the pointer is the one the user sees.
 // The program's own windows keep changing during a pick (the editor and the
 // readouts follow the pointer), so the overlay paints those live over the
-// snapshot, as a see-through window would let them show.
+// snapshot, as a see-through window would let them show: each only where the
+// snapshot shows it, so whatever covered it as the pick began still does.
 class TScreenForm : public QDialog {
 public:
     using TNotifyEvent = std::function<void(QObject* Sender)>;
@@ -92,10 +94,12 @@ private:
     // The mouse handlers work from the exact logical position Qt reports,
     // which under a fractional or doubled scale carries the half pixel an
     // integer position would lose.
+    QPoint PhysicalPointer(QPointF LocalPos) const;
     TColor DesktopPixelAt(QPointF LocalPos) const;
     void EndSelectionAt(QPointF LocalPos, bool Selected);
     void ShowHintAt(QPoint GlobalPos);
     void WatchOwnWindows();
+    QRegion ShownPart(QWidget* w) const;
     void StopWatching();
 
     QString FHintFmt;
@@ -104,6 +108,11 @@ private:
     bool FSelected = false;
     QImage FSnapshot;
     // The program's other windows that were on the screen as the overlay
-    // opened, painted live over the snapshot.
-    std::vector<QPointer<QWidget>> FOwnWindows;
+    // opened, painted live over the snapshot within the part of each (in its
+    // own logical coordinates) that the snapshot shows.
+    struct TOwnWindow {
+        QPointer<QWidget> Window;
+        QRegion Visible;
+    };
+    std::vector<TOwnWindow> FOwnWindows;
 };

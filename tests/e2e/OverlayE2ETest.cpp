@@ -1,6 +1,8 @@
 // The pick overlay on the real X server: real pixels under it, the real
 // pointer, clicks and keys from another client through XTest.
+#include <QCoreApplication>
 #include <QGuiApplication>
+#include <QProcess>
 #include <QPainter>
 #include <QTimer>
 #include <QWidget>
@@ -27,20 +29,22 @@ QRgb PictureAt(int x, int y)
     return qRgb((x * 7 + 3) & 0xFF, (y * 11 + 5) & 0xFF, ((x + y) * 13 % 200) + 20);
 }
 
-// The known screen content: a window above everything showing the picture.
+// The known screen content: a window above everything showing the picture,
+// one picture pixel to each physical pixel whatever Qt's scale.
 class PictureWindow : public QWidget {
 public:
-    explicit PictureWindow(QSize size)
+    explicit PictureWindow(QSize physical)
         : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint
                                | Qt::X11BypassWindowManagerHint),
-          picture_(size, QImage::Format_RGB32)
+          picture_(physical, QImage::Format_RGB32)
     {
-        for (int y = 0; y < size.height(); ++y)
-            for (int x = 0; x < size.width(); ++x)
+        for (int y = 0; y < physical.height(); ++y)
+            for (int x = 0; x < physical.width(); ++x)
                 picture_.setPixel(x, y, PictureAt(x, y));
         setAttribute(Qt::WA_OpaquePaintEvent);
         setAttribute(Qt::WA_ShowWithoutActivating);
-        setGeometry(QRect(QPoint(0, 0), size));
+        setGeometry(platform::ToLogical(QRect(QPoint(0, 0), physical)));
+        picture_.setDevicePixelRatio(devicePixelRatio());
     }
     const QImage& Picture() const { return picture_; }
 
@@ -92,7 +96,7 @@ protected:
         dpy_ = XOpenDisplay(nullptr);
         ASSERT_NE(dpy_, nullptr);
         screen_ = QSize(DisplayWidth(dpy_, DefaultScreen(dpy_)), DisplayHeight(dpy_, DefaultScreen(dpy_)));
-        picture_ = std::make_unique<PictureWindow>(platform::ToLogical(QRect(QPoint(), screen_)).size());
+        picture_ = std::make_unique<PictureWindow>(screen_);
         picture_->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(picture_.get()));
         QTest::qWait(100);
@@ -167,7 +171,9 @@ protected:
 TEST_F(OverlayE2E, CoversTheScreenUnchangedWithTheEyedropperAndAClickPicks)
 {
     const QImage before = Screen();
-    ASSERT_TRUE(before == picture_->Picture().convertToFormat(QImage::Format_RGB32)) << "the known picture is up";
+    QImage known = picture_->Picture();
+    known.setDevicePixelRatio(1.0);
+    ASSERT_TRUE(before == known) << "the known picture is up";
     TqvDeskPickerButton button;
     RunPick(button, [&](TScreenForm& form) {
         XWindowAttributes a{};
@@ -295,4 +301,25 @@ TEST_F(OverlayE2E, TimersKeepTickingInsideTheModalLoop)
     });
     EXPECT_GE(ticksAtClick, ticksWhenArmed + 5);
     EXPECT_TRUE(button.Picked());
+}
+
+// Qt's scale is fixed for the life of a process, so the same picks run again
+// in a child process at twice the scale: odd physical pixels must still be
+// read, the picture must still show one to one.
+TEST_F(OverlayE2E, PicksTheSamePixelsAtTwiceTheScale)
+{
+    if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
+        GTEST_SKIP() << "already scaled";
+    picture_->hide();
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_SCALE_FACTOR", "2");
+    child.setProcessEnvironment(env);
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.start(QCoreApplication::applicationFilePath(),
+                {"--gtest_filter=OverlayE2E.CoversTheScreen*:OverlayE2E.PointerMoves*:OverlayE2E.AWindow*"});
+    ASSERT_TRUE(child.waitForFinished(60000));
+    const QString out = QString::fromLocal8Bit(child.readAll());
+    EXPECT_EQ(child.exitCode(), 0) << out.toStdString();
+    EXPECT_TRUE(out.contains("[  PASSED  ] 3 tests")) << out.toStdString();
 }

@@ -4,6 +4,7 @@
 #include <QBitmap>
 #include <QHelpEvent>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QTest>
 #include <QToolTip>
 #include <gtest/gtest.h>
@@ -69,7 +70,7 @@ TEST_F(SamplingTest, CoversThePrimaryScreenShowingItUnchanged)
     EXPECT_EQ(testsupport::Render(form).pixel(100, 50), ScreenColour(100, 50));
 }
 
-TEST_F(SamplingTest, TheProgramsOwnWindowsShowLiveOverTheSnapshot)
+TEST_F(SamplingTest, TheProgramsOwnWindowsShowLiveWhereTheScreenShowedThem)
 {
     QWidget own(nullptr, Qt::Window | Qt::FramelessWindowHint);
     own.setAutoFillBackground(true);
@@ -81,19 +82,25 @@ TEST_F(SamplingTest, TheProgramsOwnWindowsShowLiveOverTheSnapshot)
     paint(QColor(10, 200, 30));
     own.setGeometry(50, 40, 60, 30);
     own.show();
+    // On the screen the window shows, but for its right 20 columns, which
+    // another window covers.
+    {
+        QPainter p(&screen_->Image());
+        p.fillRect(QRect(50, 40, 40, 30), QColor(10, 200, 30));
+    }
     TScreenForm form;
     form.show();
-    QImage shown = testsupport::Render(form);
-    EXPECT_EQ(PixelAt(shown, 50, 40), RGBColor(10, 200, 30));
-    EXPECT_EQ(PixelAt(shown, 109, 69), RGBColor(10, 200, 30));
-    EXPECT_EQ(shown.pixel(110, 70), ScreenColour(110, 70)) << "the snapshot around it";
-    EXPECT_EQ(shown.pixel(49, 39), ScreenColour(49, 39));
+    EXPECT_EQ(testsupport::Render(form), screen_->Image()) << "unchanged as it opens";
 
     // It changes while the overlay is up, as the editor does during a pick.
     paint(QColor(250, 5, 120));
-    EXPECT_EQ(PixelAt(testsupport::Render(form), 80, 55), RGBColor(250, 5, 120));
+    QImage shown = testsupport::Render(form);
+    EXPECT_EQ(PixelAt(shown, 50, 40), RGBColor(250, 5, 120));
+    EXPECT_EQ(PixelAt(shown, 89, 69), RGBColor(250, 5, 120));
+    EXPECT_EQ(shown.pixel(90, 40), ScreenColour(90, 40)) << "still covered";
+    EXPECT_EQ(shown.pixel(49, 39), ScreenColour(49, 39));
     own.hide();
-    EXPECT_EQ(testsupport::Render(form).pixel(80, 55), ScreenColour(80, 55));
+    EXPECT_EQ(PixelAt(testsupport::Render(form), 60, 55), RGBColor(10, 200, 30)) << "as the snapshot had it";
 }
 
 TEST_F(SamplingTest, PointerMovesReadThePixelUnderThePointer)

@@ -1,6 +1,7 @@
 #include "sampling/ScreenWin.h"
 
 #include <QBitmap>
+#include <QCloseEvent>
 #include <QTransform>
 #include <QCursor>
 #include <QApplication>
@@ -249,9 +250,21 @@ void TScreenForm::EndSelectionAt(QPointF LocalPos, bool Selected)
     FSelected = Selected;
     QToolTip::hideText();
     // Ends exec() once this handler has returned to the modal loop.
+    FEnding = true;
     done(QDialog::Rejected);
+    FEnding = false;
     if (OnPickChange)
         OnPickChange(this);
+}
+
+void TScreenForm::closeEvent(QCloseEvent* event)
+{
+    // Closed from outside (the session ending, its button going away): that
+    // chooses nothing, so it ends as a cancel does rather than leaving the
+    // colour of the last move looking picked.
+    if (isVisible() && !FEnding)
+        EndSelection(0, 0, false);
+    event->accept();
 }
 
 QString TScreenForm::ScreenHintText() const

@@ -87,6 +87,7 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -106,6 +107,7 @@ private:
     TColor FPickedColor = clNone;
     bool FShowHint = false;
     bool FSelected = false;
+    bool FEnding = false;
     QImage FSnapshot;
     // The program's other windows that were on the screen as the overlay
     // opened, painted live over the snapshot within the part of each (in its

@@ -19,7 +19,7 @@ TqvDeskPickerButton::~TqvDeskPickerButton()
         FScreenForm->OnMouseWheelUp = nullptr;
         FScreenForm->OnMouseWheelDown = nullptr;
         FScreenForm->OnMouseUp = nullptr;
-        FScreenForm->reject();
+        FScreenForm->close();
     }
 }
 

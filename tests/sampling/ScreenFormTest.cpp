@@ -174,6 +174,20 @@ TEST_F(SamplingTest, EndSelectionPicksOrClearsAndRaisesTheChange)
     EXPECT_EQ(changes, 3);
 }
 
+TEST_F(SamplingTest, ClosingFromOutsideEndsAsACancel)
+{
+    TScreenForm form;
+    std::vector<TColor> changes;
+    form.OnPickChange = [&](QObject*) { changes.push_back(form.PickedColor()); };
+    form.show();
+    MoveTo(form, QPoint(30, 40));
+    EXPECT_TRUE(form.close());
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_FALSE(form.Selected());
+    EXPECT_EQ(form.PickedColor(), clNone);
+    EXPECT_EQ(changes, (std::vector<TColor>{ExpectedAt(30, 40), clNone}));
+}
+
 // Sent as one event, so a modifier is held without a press of its own.
 static void PressKey(QWidget& w, int key, Qt::KeyboardModifiers mods)
 {

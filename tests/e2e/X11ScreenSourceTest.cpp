@@ -1,5 +1,6 @@
 // The X11 screen reader against pixels this test puts on the root window of
 // the real X server, and the pointer moved the way a user's mouse moves it.
+#include "platform/QtScreenSource.h"
 #include "platform/ScreenSource.h"
 #include "platform/X11ScreenSource.h"
 
@@ -224,7 +225,7 @@ TEST_F(X11ScaledChild, ReadsUnderThePointerAtScaleTwo)
     ASSERT_NE(dynamic_cast<platform::X11ScreenSource*>(&screen), nullptr);
     EXPECT_EQ(screen.PrimarySize(), size_);
 
-    Paint(QRect(600, 500, 10, 10));
+    Paint(QRect(596, 496, 16, 16));
     // An odd physical position has no logical pixel of its own.
     MoveWithXTest(605, 503);
     EXPECT_EQ(screen.CursorPos(), QPoint(605, 503));
@@ -233,6 +234,19 @@ TEST_F(X11ScaledChild, ReadsUnderThePointerAtScaleTwo)
     EXPECT_EQ(screen.Pixel(screen.CursorPos()), PatternAt(604, 502));
     EXPECT_EQ(platform::ToLogical(screen.CursorPos()), QCursor::pos());
     EXPECT_EQ(platform::ToPhysical(QCursor::pos()), QPoint(604, 502));
+
+    // The QScreen reader grabs in logical pixels and must still hit single
+    // physical ones, also odd ones that no logical pixel starts at.
+    platform::QtScreenSource qt;
+    EXPECT_EQ(qt.PrimarySize(), size_);
+    EXPECT_EQ(qt.CursorPos(), QPoint(604, 502));
+    std::vector<TColor> block(25, 0);
+    qt.Block({601, 499}, 5, block.data());
+    for (int y = 0; y < 5; ++y)
+        for (int x = 0; x < 5; ++x)
+            EXPECT_EQ(block[std::size_t(y * 5 + x)], PatternAt(601 + x, 499 + y)) << "cell " << x << "," << y;
+    EXPECT_EQ(qt.Pixel({605, 503}), PatternAt(605, 503));
+    EXPECT_EQ(qt.Pixel({-1, 3}), clInvalid);
 
     // A window of one colour at logical (50, 40) covers physical (100, 80).
     QWidget w(nullptr, Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint);

@@ -88,7 +88,17 @@ X11ScreenSource::X11ScreenSource(const char* displayName)
         return;
     rootWindow_ = DefaultRootWindow(display_);
     colormap_ = DefaultColormap(display_, DefaultScreen(display_));
+    // The root tells of its own size changes (RandR); reads pick them up from
+    // the queue without a round trip.
+    XSelectInput(display_, rootWindow_, StructureNotifyMask);
     RefreshRootSize();
+}
+
+void X11ScreenSource::TrackRootSize()
+{
+    XEvent ev;
+    while (XCheckTypedWindowEvent(display_, rootWindow_, ConfigureNotify, &ev))
+        root_ = QRect(0, 0, ev.xconfigure.width, ev.xconfigure.height);
 }
 
 X11ScreenSource::~X11ScreenSource()
@@ -190,6 +200,7 @@ void X11ScreenSource::Block(QPoint topLeft, int n, TColor* out)
     std::fill(out, out + std::ptrdiff_t(n) * n, clInvalid);
     if (!display_)
         return;
+    TrackRootSize();
     const QRect want(topLeft, QSize(n, n));
     QRect inside = want.intersected(root_);
     if (inside.isEmpty())
@@ -220,6 +231,7 @@ QImage X11ScreenSource::Grab(const QRect& rect)
     grab_.fill(0xFFFFFFFFu);
     if (!display_)
         return grab_;
+    TrackRootSize();
     QRect inside = rect.intersected(root_);
     if (inside.isEmpty())
         return grab_;

@@ -38,6 +38,7 @@ private:
     // Converts row y of an image into TColor values.
     void ConvertRow(_XImage* image, int y, TColor* out);
     void RefreshRootSize();
+    void TrackRootSize();
 
     Display* display_ = nullptr;
     unsigned long rootWindow_ = 0;

@@ -101,9 +101,13 @@ void ConfinePointer(QWidget* widget, const QRect& localRect)
         return;
     }
     const QRect rect = ToPhysical(QRect(widget->mapToGlobal(localRect.topLeft()), localRect.size()));
-    // The track bars renew the confinement on every move: keep that cheap.
+    // The track bars renew the confinement on every move: keep that cheap. On
+    // Windows the renewal is what restores a clip the system dropped (on an
+    // activation change, say), and ClipCursor costs no more than the check.
+#if !defined(TINQUOR_HAVE_WIN32)
     if (s.mode != Mode::None && s.rect == rect && s.widget == widget)
         return;
+#endif
 
     if (NativeConfine(widget, rect)) {
         StopFallback(s);

@@ -600,6 +600,13 @@ TEST_F(HexaPicker, SliderMarkersSitAtTheLevel)
     EXPECT_EQ(testsupport::PixelAt(img, x + 1, y), bg ^ 0xFFFFFF);
     EXPECT_EQ(testsupport::PixelAt(img, x + 2, y), bg);
     EXPECT_EQ(testsupport::PixelAt(img, x + 5, y), bg);
+
+    // The seven-point arrow is white inside.
+    picker->SetSliderMarker(THexaColorPicker::smArrow);
+    picker->SetNewArrowStyle(true);
+    img = testsupport::Render(*picker);
+    EXPECT_EQ(testsupport::PixelAt(img, x + 5, y), clWhite);
+    EXPECT_EQ(testsupport::PixelAt(img, s.Left - 3, y), bg);
 }
 
 // ---- Hints ------------------------------------------------------------------

@@ -1,16 +1,16 @@
 #include "sampling/ScreenWin.h"
 
+#include <QApplication>
 #include <QBitmap>
 #include <QCloseEvent>
-#include <QTransform>
 #include <QCursor>
-#include <QApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QToolTip>
+#include <QTransform>
 #include <QWheelEvent>
 #include <QtMath>
 
@@ -73,7 +73,7 @@ void TScreenForm::FormShow()
     platform::ScreenSource& screen = platform::Screen();
     const QRect physical(QPoint(0, 0), screen.PrimarySize());
     // Taken before the window maps, so the picture is the screen without us.
-    FSnapshot = screen.Grab(physical);
+    FSnapshot = screen.Grab(physical).convertToFormat(QImage::Format_RGB32);
     FSnapshot.setDevicePixelRatio(ScreenRatio());
     setGeometry(platform::ToLogical(physical));
     WatchOwnWindows();

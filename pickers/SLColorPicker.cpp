@@ -8,6 +8,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 TSLColorPicker::TSLColorPicker(QWidget* parent) : TqvColorPickerControl(parent)
@@ -16,8 +17,7 @@ TSLColorPicker::TSLColorPicker(QWidget* parent) : TqvColorPickerControl(parent)
     resize(255, 255);
     // Qt delivers the first resize only at show time; the pictures must exist
     // before that for a grab or a benchmark of a hidden control.
-    BuildGradient();
-    Stretch();
+    BuildPicture();
     PlaceMarker();
 }
 
@@ -29,8 +29,7 @@ void TSLColorPicker::SetHue(int v)
     if (v == FHue)
         return;
     FHue = v;
-    BuildGradient();
-    Stretch();
+    BuildPicture();
     PlaceMarker();
     update();
     Changed();
@@ -97,54 +96,58 @@ TColor TSLColorPicker::ColorAtPosition(int x, int y) const
 
 void TSLColorPicker::WebSafeSwitched()
 {
-    BuildGradient();
-    Stretch();
+    BuildPicture();
     update();
 }
 
-void TSLColorPicker::BuildGradient()
+int TSLColorPicker::GradientIndex(int i, int n)
 {
-    if (FGradient.isNull())
-        FGradient = QImage(256, 256, QImage::Format_RGB32);
-    const bool webSafe = WebSafe();
-    const qsizetype stride = FGradient.bytesPerLine();
-    uchar* row = FGradient.bits();
-    for (int i = 0; i < 256; ++i, row += stride) {
-        auto* line = reinterpret_cast<std::uint32_t*>(row);
-        const int l = 255 - i;
-        if (webSafe) {
-            for (int j = 0; j < 256; ++j) {
-                const TColor c = SnapToWebSafe(ColorFromTriple(TripleFromScaledHSV(FHue, j, l)));
-                line[j] = 0xFF000000u | PixelFromRGB(GetRValue(c), GetGValue(c), GetBValue(c));
-            }
-        } else {
-            for (int j = 0; j < 256; ++j)
-                line[j] = 0xFF000000u | PixelFromScaledHSV(FHue, j, l);
-        }
-    }
+    return n > 1 ? (i * 255 + (n - 1) / 2) / (n - 1) : 0;
 }
 
-// Nearest-neighbour stretch with the end columns and rows pinned to the
-// gradient's ends, so the corners always show white, the pure hue and black
-// whatever the control's size.
-void TSLColorPicker::Stretch()
+void TSLColorPicker::BuildPicture()
 {
     const int w = width(), h = height();
     if (w <= 0 || h <= 0) {
-        FStretched = QImage();
+        FPicture = QImage();
         return;
     }
-    if (FStretched.size() != QSize(w, h))
-        FStretched = QImage(w, h, QImage::Format_RGB32);
-    auto source = [](int i, int n) { return n > 1 ? (i * 255 + (n - 1) / 2) / (n - 1) : 0; };
+    if (FPicture.size() != QSize(w, h))
+        FPicture = QImage(w, h, QImage::Format_RGB32);
+    const bool webSafe = WebSafe();
+    const int hue = FHue;
+    // Gradient cell (column j, row i): saturation j, luminance 255 - i.
+    auto cell = [hue, webSafe](int j, int i) -> std::uint32_t {
+        if (webSafe) {
+            const TColor c = SnapToWebSafe(ColorFromTriple(TripleFromScaledHSV(hue, j, 255 - i)));
+            return 0xFF000000u | PixelFromRGB(GetRValue(c), GetGValue(c), GetBValue(c));
+        }
+        return 0xFF000000u | PixelFromScaledHSV(hue, j, 255 - i);
+    };
     std::vector<int> columns(static_cast<std::size_t>(w));
     for (int x = 0; x < w; ++x)
-        columns[std::size_t(x)] = source(x, w);
-    for (int y = 0; y < h; ++y) {
-        const auto* src = reinterpret_cast<const std::uint32_t*>(FGradient.constScanLine(source(y, h)));
-        auto* dst = reinterpret_cast<std::uint32_t*>(FStretched.scanLine(y));
-        for (int x = 0; x < w; ++x)
-            dst[x] = src[columns[std::size_t(x)]];
+        columns[std::size_t(x)] = GradientIndex(x, w);
+    const qsizetype stride = FPicture.bytesPerLine();
+    uchar* row = FPicture.bits();
+    int lastSource = -1;
+    for (int y = 0; y < h; ++y, row += stride) {
+        auto* line = reinterpret_cast<std::uint32_t*>(row);
+        const int i = GradientIndex(y, h);
+        if (i == lastSource) {
+            std::memcpy(row, row - stride, std::size_t(w) * sizeof(std::uint32_t));
+            continue;
+        }
+        lastSource = i;
+        int lastColumn = -1;
+        std::uint32_t px = 0;
+        for (int x = 0; x < w; ++x) {
+            const int j = columns[std::size_t(x)];
+            if (j != lastColumn) {
+                px = cell(j, i);
+                lastColumn = j;
+            }
+            line[x] = px;
+        }
     }
 }
 
@@ -157,11 +160,11 @@ void TSLColorPicker::PlaceMarker()
 void TSLColorPicker::paintEvent(QPaintEvent*)
 {
     // A size set while hidden reaches resizeEvent only at show time.
-    if (FStretched.size() != size())
-        Stretch();
-    if (FStretched.isNull())
+    if (FPicture.size() != size())
+        BuildPicture();
+    if (FPicture.isNull())
         return;
-    FFrame = FStretched;
+    FFrame = FPicture;
     markers::DrawMarker(FFrame, MarkerStyle(), FMarkerX, FMarkerY, ColorAtPosition(FMarkerX, FMarkerY));
     QPainter p(this);
     p.drawImage(0, 0, FFrame);
@@ -170,7 +173,8 @@ void TSLColorPicker::paintEvent(QPaintEvent*)
 void TSLColorPicker::resizeEvent(QResizeEvent* e)
 {
     TqvColorPickerControl::resizeEvent(e);
-    Stretch();
+    if (FPicture.size() != size())
+        BuildPicture();
     PlaceMarker();
 }
 

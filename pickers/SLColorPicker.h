@@ -5,9 +5,11 @@
 // white, the top right the pure hue and the bottom row black. A marker shows
 // the current pair; the mouse and the arrow keys move it.
 //
-// The gradient depends only on the hue and the web-safe switch and is rebuilt
-// only when one of them changes; it is stretched to the control's size once
-// per rebuild or resize, so a paint copies that picture and draws the marker.
+// The picture is the 256 x 256 gradient stretched to the control's size. It
+// is computed straight at that size, each gradient cell the stretch shows
+// once (a 128-pixel square needs a quarter of the cells), and only when the
+// hue, the web-safe switch or the size changes; a paint copies it and draws
+// the marker.
 // Constructing one switches the process-wide HSL scales to 360, 255, 255.
 #include <QImage>
 
@@ -31,8 +33,11 @@ public:
     void SetSelectedColor(TColor c) override;
     TColor ColorAtPosition(int x, int y) const override;
 
-    // The 256 x 256 gradient, for tests and benchmarks.
-    const QImage& Gradient() const { return FGradient; }
+    // The gradient as shown, at the control's size (without the marker).
+    const QImage& Picture() const { return FPicture; }
+    // The gradient row or column that pixel i of n shows: the ends are pinned
+    // to the gradient's ends, so the corners are white, the pure hue and black.
+    static int GradientIndex(int i, int n);
 
     TNotifyEvent OnChange;
 
@@ -46,16 +51,14 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
-    void BuildGradient();
-    void Stretch();
+    void BuildPicture();
     void PlaceMarker();
     void SelectAt(int x, int y);
     void Changed();
     void MouseSelect(const QPoint& pt);
     bool Inside(const QPoint& pt) const { return rect().contains(pt); }
 
-    QImage FGradient;
-    QImage FStretched;
+    QImage FPicture;
     QImage FFrame;
     int FHue = 0;
     int FSat = 0;

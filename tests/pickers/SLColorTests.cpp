@@ -190,18 +190,25 @@ TEST_F(SLSquare, SelectedColorGoesThroughIntegerHSVAndNotifiesOnceAtTheEnd)
     EXPECT_EQ(sl.SelectedColor(), SnapToWebSafe(sl.SelectedColor()));
 }
 
-TEST_F(SLSquare, GradientCornersAndHue360DrawsAsHue0)
+TEST_F(SLSquare, GradientCornersAtAnySizeAndHue360DrawsAsHue0)
 {
-    sl.resize(128, 128);
     sl.SetSaturation(128);
     sl.SetLuminance(128); // marker in the middle, away from the corners
     sl.SetHue(120);
-    QImage img = Render(sl);
-    EXPECT_EQ(PixelAt(img, 0, 0), RGBColor(255, 255, 255));
-    EXPECT_EQ(PixelAt(img, 127, 0), RGBColor(0, 255, 0)) << "the pure hue top right";
-    for (int x : {0, 64, 127})
-        EXPECT_EQ(PixelAt(img, x, 127), RGBColor(0, 0, 0)) << "bottom row black";
+    for (QSize size : {QSize(128, 128), QSize(600, 300), QSize(7, 3)}) {
+        sl.resize(size);
+        const QImage img = Render(sl);
+        const int r = size.width() - 1, b = size.height() - 1;
+        EXPECT_EQ(PixelAt(img, 0, 0), RGBColor(255, 255, 255)) << size.width();
+        EXPECT_EQ(PixelAt(img, r, 0), RGBColor(0, 255, 0)) << "the pure hue top right " << size.width();
+        for (int x : {0, r / 2, r})
+            EXPECT_EQ(PixelAt(img, x, b), RGBColor(0, 0, 0)) << "bottom row black " << size.width();
+        if (size.width() == 600) { // halfway along the top row: column 128 of 256
+            EXPECT_EQ(sl.Picture().pixel(300, 0) & 0xFFFFFF, PixelFromScaledHSV(120, 128, 255));
+        }
+    }
 
+    sl.resize(128, 128);
     sl.SetHue(0);
     const QImage at0 = Render(sl);
     EXPECT_EQ(PixelAt(at0, 127, 0), RGBColor(255, 0, 0));
@@ -209,18 +216,18 @@ TEST_F(SLSquare, GradientCornersAndHue360DrawsAsHue0)
     EXPECT_EQ(Render(sl), at0);
 }
 
-TEST_F(SLSquare, WebSafeGradient)
+TEST_F(SLSquare, WebSafePicture)
 {
     sl.SetHue(200);
     sl.SetWebSafe(true);
-    const QImage& g = sl.Gradient();
-    for (int y = 0; y < 256; y += 5)
-        for (int x = 0; x < 256; x += 5) {
+    const QImage& g = sl.Picture();
+    for (int y = 0; y < g.height(); y += 3)
+        for (int x = 0; x < g.width(); x += 3) {
             const QRgb p = g.pixel(x, y);
             ASSERT_TRUE(qRed(p) % 51 == 0 && qGreen(p) % 51 == 0 && qBlue(p) % 51 == 0) << x << "," << y;
         }
     sl.SetWebSafe(false);
-    EXPECT_EQ(sl.Gradient().pixel(100, 50) & 0xFFFFFF, PixelFromScaledHSV(200, 100, 205));
+    EXPECT_NE(sl.Picture().pixel(60, 30) & 0xFFFFFF, SnapToWebSafe(sl.Picture().pixel(60, 30) & 0xFFFFFF));
 }
 
 TEST(Markers, EllipseOutlineIsAClosedRingInItsBox)

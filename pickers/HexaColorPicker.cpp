@@ -62,6 +62,11 @@ QPolygon ToPolygon(const std::array<TIntPoint, 6>& points)
     return poly;
 }
 
+bool IsArrowKey(int key)
+{
+    return key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
+}
+
 TColor ColorFromQColor(const QColor& c)
 {
     return RGBColor(std::uint8_t(c.red()), std::uint8_t(c.green()), std::uint8_t(c.blue()));
@@ -776,11 +781,6 @@ void THexaColorPicker::SelectNavNumber(int n)
             SetSelectedColor(c.Color);
             return;
         }
-}
-
-static bool IsArrowKey(int key)
-{
-    return key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
 }
 
 void THexaColorPicker::keyPressEvent(QKeyEvent* e)

@@ -160,8 +160,6 @@ TEST_F(Ring, MousePickRaisesOnChangeFromTheNextPaint)
     QApplication::processEvents();
     EXPECT_EQ(changes, 1);
     // A drag out of the disc leaves the selection alone until it returns.
-    QTest::mouseMove(&ring, QPoint(1, 1));
-    EXPECT_EQ(ring.Hue(), 90);
     QMouseEvent outside(QEvent::MouseMove, QPointF(1, 1), ring.mapToGlobal(QPointF(1, 1)), Qt::NoButton,
                         Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&ring, &outside);

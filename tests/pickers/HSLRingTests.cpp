@@ -8,6 +8,7 @@
 #include "tests/support/TestSupport.h"
 
 #include <QApplication>
+#include <QMouseEvent>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -17,6 +18,14 @@ namespace {
 
 using testsupport::PixelAt;
 using testsupport::Render;
+
+// A pointer move delivered at once (QTest moves the real pointer where the
+// platform has one, and the event then arrives later).
+void MoveTo(QWidget& w, QPoint at, Qt::MouseButtons held = Qt::NoButton)
+{
+    QMouseEvent e(QEvent::MouseMove, QPointF(at), w.mapToGlobal(QPointF(at)), Qt::NoButton, held, Qt::NoModifier);
+    QApplication::sendEvent(&w, &e);
+}
 
 class HSLRing : public ::testing::Test {
 protected:
@@ -143,8 +152,8 @@ TEST_F(HSLRing, MouseMovesOverTheSquareArriveInSquareCoordinates)
         EXPECT_EQ(s, &picker);
         moves.emplace_back(x, y);
     };
-    QTest::mouseMove(&square(), QPoint(10, 15));
-    QTest::mouseMove(&ring(), QPoint(30, 40));
+    MoveTo(square(), QPoint(10, 15));
+    MoveTo(ring(), QPoint(30, 40));
     ASSERT_EQ(moves.size(), 2u);
     EXPECT_EQ(moves[0], QPoint(10, 15));
     EXPECT_EQ(moves[1], QPoint(30, 40));

@@ -7,6 +7,7 @@
 #include "colour/ColorLibrary.h"
 
 #include <QApplication>
+#include <QMouseEvent>
 #include <QHelpEvent>
 #include <QPainter>
 #include <QTest>
@@ -44,6 +45,14 @@ protected:
     }
 };
 
+// A pointer move delivered at once (QTest moves the real pointer where the
+// platform has one, and the event then arrives later).
+void MoveTo(QWidget& w, QPoint at, Qt::MouseButtons held = Qt::NoButton)
+{
+    QMouseEvent e(QEvent::MouseMove, QPointF(at), w.mapToGlobal(QPointF(at)), Qt::NoButton, held, Qt::NoModifier);
+    QApplication::sendEvent(&w, &e);
+}
+
 // Sends the tooltip request Qt sends after the pointer rests over w at pt.
 void RequestHint(QWidget& w, QPoint pt)
 {
@@ -80,7 +89,7 @@ TEST_F(PickerBase, PlainPickerNeverShowsAColourHint)
     plain.show();
     for (int x : {0, 10, 49})
         EXPECT_EQ(plain.ColorAtPosition(x, x), clNone);
-    QTest::mouseMove(&plain, QPoint(20, 20));
+    MoveTo(plain, QPoint(20, 20));
     RequestHint(plain, QPoint(20, 20));
     EXPECT_TRUE(plain.HintText().isEmpty());
     EXPECT_FALSE(QToolTip::isVisible());
@@ -93,7 +102,7 @@ TEST_F(PickerBase, HintShowsTheExpandedFormatForTheLastMousePosition)
     p.SetHintFormat("R %r G %g\n\rHex %hex");
     p.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&p));
-    QTest::mouseMove(&p, QPoint(12, 7));
+    MoveTo(p, QPoint(12, 7));
     p.asked.clear();
     RequestHint(p, QPoint(12, 7));
     ASSERT_FALSE(p.asked.empty());
@@ -105,7 +114,7 @@ TEST_F(PickerBase, HintShowsTheExpandedFormatForTheLastMousePosition)
 
     // The tooltip follows the colour under a moving pointer.
     p.colour = RGBColor(0, 0, 255);
-    QTest::mouseMove(&p, QPoint(30, 20));
+    MoveTo(p, QPoint(30, 20));
     EXPECT_EQ(QToolTip::text(), QString("R 0 G 0\nHex 0000FF"));
 }
 
@@ -114,7 +123,7 @@ TEST_F(PickerBase, HintRefusedWhenShowHintIsOffOrThereIsNoColour)
     ProbePicker p;
     p.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&p));
-    QTest::mouseMove(&p, QPoint(5, 5));
+    MoveTo(p, QPoint(5, 5));
     RequestHint(p, QPoint(5, 5));
     EXPECT_FALSE(QToolTip::isVisible()) << "ShowHint is off by default";
 

@@ -52,6 +52,11 @@ void Key(const QString& keysym)
     Wait(30);
 }
 
+void Start(const QString& program, const QStringList& args)
+{
+    QProcess::startDetached(program, args);
+}
+
 void Wait(int ms) { QTest::qWait(ms); }
 
 std::unique_ptr<QWidget> ShowSwatch(const QRect& physical, const QColor& colour)

@@ -22,6 +22,9 @@ void MovePointer(int x, int y);
 // Real button press and release at the pointer (1 left, 3 right), and keys.
 void Click(int button);
 void Key(const QString& keysym);
+// Starts a tool without waiting for it: a sequence of input that opens a
+// modal window and goes on inside it must not wait inside this process.
+void Start(const QString& program, const QStringList& args);
 // Lets events and timers run for ms milliseconds.
 void Wait(int ms);
 

@@ -29,6 +29,7 @@
 #include "colour/ColorPacking.h"
 #include "colour/HintFormat.h"
 #include "pickers/HColorPicker.h"
+#include "pickers/HexaColorPicker.h"
 #include "sampling/qvDeskPickerButton.h"
 #include "platform/ScreenSource.h"
 #include "platform/SettingsStore.h"
@@ -335,6 +336,11 @@ void TMainForm::BuildPages()
     suiPageControl1->setCurrentWidget(suiTabSheet2);
 
     const QString hintFormat = QString::fromUtf8(DefaultHintFormat.data(), int(DefaultHintFormat.size()));
+    HexaColorPicker1 = new THexaColorPicker(suiTabSheet2);
+    HexaColorPicker1->setGeometry(16, 8, 257, 305);
+    HexaColorPicker1->SetIntensityText("Intensity");
+    HexaColorPicker1->SetHintFormat(hintFormat);
+
     HColorPicker1 = new THColorPicker(suiTabSheet2);
     HColorPicker1->setGeometry(8, 293, 267, 22);
     HColorPicker1->SetShowHint(true);
@@ -598,6 +604,7 @@ void TMainForm::ShowReadouts(TColor P)
 
 void TMainForm::HandColourToPickers(TColor P)
 {
+    HexaColorPicker1->SetSelectedColor(P);
     HColorPicker1->SetSelectedColor(P);
 }
 

@@ -172,6 +172,16 @@ bool TqvCustomPicker::event(QEvent* e)
         ShowHintNow(static_cast<QHelpEvent*>(e)->globalPos());
         return true;
     }
+    // A disabled picker takes no input, but Qt still shows its tooltip; the
+    // hint must describe the colour under the pointer there too, so the
+    // position is kept even though the mouse handlers do not run.
+    if (!isEnabled()
+        && (e->type() == QEvent::MouseMove || e->type() == QEvent::MouseButtonPress
+            || e->type() == QEvent::MouseButtonRelease)) {
+        const QPoint pt = static_cast<QMouseEvent*>(e)->position().toPoint();
+        FMouseX = pt.x();
+        FMouseY = pt.y();
+    }
     return QWidget::event(e);
 }
 

@@ -170,6 +170,26 @@ TEST_F(PickerBase, MousePositionIsTrackedAndZeroedWhenThePointerLeaves)
     EXPECT_EQ(p.asked.front(), QPoint(0, 0));
 }
 
+TEST_F(PickerBase, ADisabledPickerStillDescribesTheColourUnderThePointer)
+{
+    QWidget page;
+    auto* p = new ProbePicker;
+    p->setParent(&page);
+    p->SetShowHint(true);
+    int moves = 0;
+    p->OnMouseMove = [&](TqvCustomPicker*, Qt::KeyboardModifiers, int, int) { ++moves; };
+    page.setEnabled(false);
+    page.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&page));
+    MoveTo(*p, QPoint(33, 14));
+    EXPECT_EQ(moves, 0) << "no input reaches a disabled picker";
+    p->asked.clear();
+    RequestHint(*p, QPoint(33, 14));
+    ASSERT_FALSE(p->asked.empty());
+    EXPECT_EQ(p->asked.front(), QPoint(33, 14));
+    EXPECT_TRUE(QToolTip::isVisible());
+}
+
 TEST_F(PickerBase, WebSafeSwitchedRunsOnlyOnAChange)
 {
     ProbePicker p;

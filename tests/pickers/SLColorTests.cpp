@@ -103,7 +103,7 @@ TEST_F(SLSquare, ClicksSelectByPositionAndConfineToTheControl)
         changes = 0;
         SendMouse(sl, QEvent::MouseButtonPress, r.at);
         EXPECT_TRUE(platform::PointerConfined());
-        EXPECT_EQ(platform::PointerConfinement().size(), QSize(120, 120));
+        EXPECT_EQ(platform::PointerConfinement(), QRect(sl.mapToGlobal(QPoint(0, 0)), QSize(120, 120)));
         EXPECT_EQ(changes, 1) << "a press raises OnChange at once";
         SendMouse(sl, QEvent::MouseButtonRelease, r.at);
         EXPECT_FALSE(platform::PointerConfined());

@@ -105,7 +105,15 @@ int TSLColorPicker::GradientIndex(int i, int n)
     return n > 1 ? (i * 255 + (n - 1) / 2) / (n - 1) : 0;
 }
 
-void TSLColorPicker::BuildPicture()
+// Every call below is inlined where the compiler allows: the per-cell
+// conversion then keeps the hue-dependent part out of the inner loop.
+#if defined(__GNUC__)
+#define TINQUOR_FLATTEN __attribute__((flatten))
+#else
+#define TINQUOR_FLATTEN
+#endif
+
+TINQUOR_FLATTEN void TSLColorPicker::BuildPicture()
 {
     const int w = width(), h = height();
     if (w <= 0 || h <= 0) {

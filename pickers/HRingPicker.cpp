@@ -203,7 +203,15 @@ void THRingPicker::BuildMaps()
     }
 }
 
-void THRingPicker::BuildWheel()
+// Every call below is inlined where the compiler allows, the per-pixel
+// conversion above all.
+#if defined(__GNUC__)
+#define TINQUOR_FLATTEN __attribute__((flatten))
+#else
+#define TINQUOR_FLATTEN
+#endif
+
+TINQUOR_FLATTEN void THRingPicker::BuildWheel()
 {
     BuildMaps();
     const int d = Diameter();

@@ -28,8 +28,13 @@ void TSLColorPicker::SetHue(int v)
     v = std::clamp(v, 0, 360);
     if (v == FHue)
         return;
+    // A hue equal to the hue scale paints as hue 0 (red either way), so a
+    // colour flickering between 0 and 360 does not recompute the picture.
+    auto painted = [](int h) { return HueScale > 0 && h >= HueScale ? 0 : h; };
+    const bool samePicture = painted(v) == painted(FHue);
     FHue = v;
-    BuildPicture();
+    if (!samePicture)
+        BuildPicture();
     PlaceMarker();
     update();
     Changed();

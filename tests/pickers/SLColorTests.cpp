@@ -214,6 +214,9 @@ TEST_F(SLSquare, GradientCornersAtAnySizeAndHue360DrawsAsHue0)
     EXPECT_EQ(PixelAt(at0, 127, 0), RGBColor(255, 0, 0));
     sl.SetHue(360);
     EXPECT_EQ(Render(sl), at0);
+    sl.SetHue(100);
+    sl.SetHue(360); // computed afresh this time
+    EXPECT_EQ(Render(sl), at0);
 }
 
 TEST_F(SLSquare, WebSafePicture)

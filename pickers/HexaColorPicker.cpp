@@ -373,6 +373,8 @@ void THexaColorPicker::InvertSliderFrame()
 
 void THexaColorPicker::RenderPicker()
 {
+    FRendered = false;
+    FPictureRendered = true;
     const TBaseKey key = CurrentBaseKey();
     if (!(key == FBaseKey))
         BuildBase(key);
@@ -419,6 +421,8 @@ void THexaColorPicker::RenderPicker()
     }
     if (FSliderVisible && FSliderMarker == smRect)
         InvertSliderFrame();
+    FRenderedKey = CurrentRenderKey();
+    FRendered = true;
 }
 
 void THexaColorPicker::paintEvent(QPaintEvent*)
@@ -493,15 +497,23 @@ void THexaColorPicker::SetSelectedColor(TColor c)
     // black that creation selects cannot land in the middle of this write.
     HandleNeeded();
     FSelectedColor = c;
+    FPictureRendered = false;
     ApplySelectedColor(c);
-    update();
+    if (FPictureRendered)
+        update();
 }
 
 void THexaColorPicker::ApplySelectedColor(TColor c)
 {
     LocateColor(c);
-    RenderPicker();
+    if (!FRendered || FLayerDirty || !(CurrentRenderKey() == FRenderedKey))
+        RenderPicker();
     FireChange();
+}
+
+THexaColorPicker::TRenderKey THexaColorPicker::CurrentRenderKey() const
+{
+    return TRenderKey{CurrentBaseKey(), FSelectedCode, FIntensityLevel, FSliderMarker, FNewArrowStyle};
 }
 
 TColor THexaColorPicker::ColorToRGB(TColor c) const

@@ -214,4 +214,19 @@ private:
     QImage FLayer;   // FBase with the honeycomb in its current colours
     QImage FPicture; // FLayer with the selection and slider markers
     bool FLayerDirty = true;
+    // What the picture was last rendered from. The sampler writes the same
+    // colour forty times a second; a write that would render the same
+    // picture again renders and repaints nothing.
+    struct TRenderKey {
+        TBaseKey Base;
+        int SelectedCode = 0;
+        float IntensityLevel = 0;
+        TMarker SliderMarker = smArrow;
+        bool NewArrowStyle = false;
+        friend bool operator==(const TRenderKey&, const TRenderKey&) = default;
+    };
+    TRenderKey CurrentRenderKey() const;
+    TRenderKey FRenderedKey;
+    bool FRendered = false;
+    bool FPictureRendered = false;
 };

@@ -238,6 +238,20 @@ TEST_F(HexaPicker, EveryWriteRaisesOnChangeEvenUnchanged)
     EXPECT_EQ(picker->SelectedCode(), 17);
 }
 
+TEST_F(HexaPicker, RepeatedWriteKeepsThePictureAndANewCellRedrawsIt)
+{
+    Show();
+    picker->SetSelectedColor(kMagenta);
+    const qint64 drawn = picker->Picture().cacheKey();
+    const QImage before = picker->Picture().copy();
+    picker->SetSelectedColor(kMagenta);
+    EXPECT_EQ(picker->Picture().cacheKey(), drawn) << "an unchanged selection is not drawn again";
+    picker->SetSelectedColor(clWhite);
+    EXPECT_NE(picker->Picture(), before) << "a new selection moves the marker";
+    picker->SetSelectedColor(kMagenta);
+    EXPECT_EQ(picker->Picture(), before);
+}
+
 TEST_F(HexaPicker, ColourOfNoCellSelectsNothingAndAnIntensityChangeWritesNone)
 {
     Show();

@@ -29,6 +29,7 @@
 #include "colour/ColorPacking.h"
 #include "colour/HintFormat.h"
 #include "pickers/HColorPicker.h"
+#include "pickers/HSLRingPicker.h"
 #include "pickers/HexaColorPicker.h"
 #include "sampling/qvDeskPickerButton.h"
 #include "platform/ScreenSource.h"
@@ -336,6 +337,12 @@ void TMainForm::BuildPages()
     suiPageControl1->setCurrentWidget(suiTabSheet2);
 
     const QString hintFormat = QString::fromUtf8(DefaultHintFormat.data(), int(DefaultHintFormat.size()));
+    HSLRingPicker1 = new THSLRingPicker(suiTabSheet1);
+    HSLRingPicker1->setGeometry(9, 21, 264, 268);
+    HSLRingPicker1->SetShowHint(true);
+    HSLRingPicker1->SetRingPickerHintFormat(hintFormat);
+    HSLRingPicker1->SetSLPickerHintFormat(hintFormat);
+
     HexaColorPicker1 = new THexaColorPicker(suiTabSheet2);
     HexaColorPicker1->setGeometry(16, 8, 257, 305);
     HexaColorPicker1->SetIntensityText("Intensity");
@@ -604,6 +611,7 @@ void TMainForm::ShowReadouts(TColor P)
 
 void TMainForm::HandColourToPickers(TColor P)
 {
+    HSLRingPicker1->SetSelectedColor(P);
     HexaColorPicker1->SetSelectedColor(P);
     HColorPicker1->SetSelectedColor(P);
 }
@@ -668,17 +676,24 @@ void TMainForm::Timer1Timer()
     const ZoomGeometry z = ComputeZoom(pos, Slider->value(), size, screen.PrimarySize());
     zoomSource_ = z.source;
     crosshair_ = z.crosshair;
-    const QImage source = screen.Grab(z.source);
+    QImage source = screen.Grab(z.source);
     QImage& picture = Image1->Picture();
-    if (picture.size() != size)
-        picture = QImage(size, QImage::Format_RGB32);
-    zoomScratch_ = picture; // shares until written: compared below
-    StretchNearest(source, picture);
-    if (cbSrediste->isChecked())
-        DrawCrosshair(picture, z);
-    if (picture != zoomScratch_)
+    const bool crosshair = cbSrediste->isChecked();
+    // A still pointer over a still screen gives the same picture: keep it
+    // and spare the enlargement and the repaint.
+    const bool same = picture.size() == size && z.source == zoomDrawnSource_ && crosshair == zoomDrawnCrosshair_
+                      && source == zoomDrawnFrom_;
+    if (!same) {
+        if (picture.size() != size)
+            picture = QImage(size, QImage::Format_RGB32);
+        StretchNearest(source, picture);
+        if (crosshair)
+            DrawCrosshair(picture, z);
+        zoomDrawnFrom_ = source.copy();
+        zoomDrawnSource_ = z.source;
+        zoomDrawnCrosshair_ = crosshair;
         Image1->PictureChanged();
-    zoomScratch_ = QImage();
+    }
     QCoreApplication::processEvents();
 }
 

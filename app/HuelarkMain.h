@@ -180,5 +180,7 @@ private:
     bool pickCancelled_ = false;
     bool closed_ = false;
     QImage lastSampleDrawn_;
-    QImage zoomScratch_;
+    QImage zoomDrawnFrom_;
+    QRect zoomDrawnSource_;
+    bool zoomDrawnCrosshair_ = false;
 };

@@ -1,7 +1,9 @@
 // The two 25 ms ticks of the main window against the real screen. Run under
 // an X server (Xvfb): DISPLAY=:99 build/bench/bench_tick
 #include <QApplication>
+#include <QSlider>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <benchmark/benchmark.h>
 
 #include "app/HuelarkMain.h"

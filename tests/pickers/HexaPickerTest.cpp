@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QHelpEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QTest>
 #include <QToolTip>
 #include <QWheelEvent>
@@ -72,7 +73,14 @@ protected:
     void Press(QPoint p) { QTest::mousePress(picker.get(), Qt::LeftButton, Qt::NoModifier, p); }
     // A move carries the buttons QTest holds pressed.
     void Drag(QPoint p) { QTest::mouseMove(picker.get(), p); }
-    void Hover(QPoint p) { QTest::mouseMove(picker.get(), p); }
+    // Straight to the picker: routed through the window system, a move can
+    // land on the tooltip window that the last hint left under the pointer.
+    void Hover(QPoint p)
+    {
+        QMouseEvent e(QEvent::MouseMove, QPointF(p), QPointF(picker->mapToGlobal(p)), Qt::NoButton, Qt::NoButton,
+                      Qt::NoModifier);
+        QApplication::sendEvent(picker.get(), &e);
+    }
     void Release(QPoint p) { QTest::mouseRelease(picker.get(), Qt::LeftButton, Qt::NoModifier, p); }
     void Key(int key, Qt::KeyboardModifiers mods = Qt::NoModifier)
     {

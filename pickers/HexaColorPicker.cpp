@@ -5,6 +5,7 @@
 #include "colour/HintFormat.h"
 #include "colour/Rounding.h"
 #include "platform/PointerConfine.h"
+#include "platform/TooltipText.h"
 
 #include <QHelpEvent>
 #include <QKeyEvent>
@@ -33,26 +34,6 @@ const QPoint kToolTipOffset(2, 16);
 constexpr int kHintHideMs = 5000;
 constexpr std::uint8_t kOwnerGrayBase = 128;
 constexpr std::uint8_t kOwnerSlider = 255;
-
-// Formats separate lines with LF+CR (or either alone); a tooltip label wants
-// one line feed per break.
-QString DisplayedHint(const QString& text)
-{
-    QString out;
-    out.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar ch = text[i];
-        if (ch == u'\n' || ch == u'\r') {
-            const QChar other = ch == u'\n' ? u'\r' : u'\n';
-            if (i + 1 < text.size() && text[i + 1] == other)
-                ++i;
-            out += u'\n';
-        } else {
-            out += ch;
-        }
-    }
-    return out;
-}
 
 QPolygon ToPolygon(const std::array<TIntPoint, 6>& points)
 {
@@ -890,7 +871,7 @@ bool THexaColorPicker::HintRequest(QPoint p, QPoint globalPos)
     QPoint at = globalPos;
     if (FSliderVisible && FLayout.SliderRect.Contains(p.x(), p.y()))
         at = mapToGlobal(QPoint(FLayout.SliderRect.Right, p.y() - 8)) - kToolTipOffset;
-    QToolTip::showText(at, DisplayedHint(text), this, QRect(), kHintHideMs);
+    QToolTip::showText(at, platform::TooltipText(text), this, QRect(), kHintHideMs);
     FHintShowing = true;
     return true;
 }

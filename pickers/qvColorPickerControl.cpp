@@ -2,6 +2,7 @@
 
 #include "colour/ColorLibrary.h"
 #include "platform/PointerConfine.h"
+#include "platform/TooltipText.h"
 
 #include <QContextMenuEvent>
 #include <QHelpEvent>
@@ -12,28 +13,6 @@
 #include <QToolTip>
 
 namespace {
-
-// The hint format separates lines with LF CR (and the composite's short
-// format with a lone CR). Qt's tooltip label starts a new line at either
-// character, which would show the seven-line hint double spaced, so every
-// such pair or lone character becomes one line feed for display only.
-QString DisplayedHint(const QString& text)
-{
-    QString out;
-    out.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar ch = text[i];
-        if (ch == u'\n' || ch == u'\r') {
-            const QChar other = ch == u'\n' ? u'\r' : u'\n';
-            if (i + 1 < text.size() && text[i + 1] == other)
-                ++i;
-            out += u'\n';
-        } else {
-            out += ch;
-        }
-    }
-    return out;
-}
 
 constexpr int kHintHideMs = 5000;
 
@@ -153,7 +132,7 @@ void TqvCustomPicker::ShowHintNow(const QPoint& globalPos)
         FHintShowing = false;
         return;
     }
-    QToolTip::showText(globalPos, DisplayedHint(text), this, QRect(), kHintHideMs);
+    QToolTip::showText(globalPos, platform::TooltipText(text), this, QRect(), kHintHideMs);
     FHintShowing = true;
 }
 

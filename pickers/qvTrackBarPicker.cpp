@@ -1,6 +1,7 @@
 #include "pickers/qvTrackBarPicker.h"
 
 #include "platform/PointerConfine.h"
+#include "platform/TooltipText.h"
 
 #include <QHelpEvent>
 #include <QKeyEvent>
@@ -574,7 +575,7 @@ void TqvTrackBarPicker::ShowHintAt(QPoint cursor)
 {
     const QPoint at = FLayout == lyHorizontal ? QPoint(cursor.x() - 8, height() + 2)
                                               : QPoint(width() + 2, cursor.y() - 8);
-    QToolTip::showText(mapToGlobal(at) - kToolTipOffset, BuildHintText(), this, rect(), 5000);
+    QToolTip::showText(mapToGlobal(at) - kToolTipOffset, platform::TooltipText(BuildHintText()), this, rect(), 5000);
 }
 
 bool TqvTrackBarPicker::event(QEvent* e)

@@ -16,6 +16,7 @@
 
 #include "colour/ColorLibrary.h"
 #include "platform/ScreenSource.h"
+#include "platform/TooltipText.h"
 
 namespace {
 
@@ -279,11 +280,7 @@ QString TScreenForm::ScreenHintText() const
 
 void TScreenForm::ShowHintAt(QPoint GlobalPos)
 {
-    // A tooltip label breaks lines only at line feeds; the text itself keeps
-    // its carriage return for whoever reads ScreenHintText.
-    QString text = ScreenHintText();
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QChar('\r'), QChar('\n'));
-    QToolTip::showText(GlobalPos + QPoint(16, -16), text, this, QRect(), 5000);
+    QToolTip::showText(GlobalPos + QPoint(16, -16), platform::TooltipText(ScreenHintText()), this, QRect(), 5000);
 }
 
 void TScreenForm::mouseMoveEvent(QMouseEvent* event)

@@ -395,7 +395,8 @@ TEST(HColorPickerHint, HueReplacesEveryPercentHIgnoringCase)
         {"Hue: %h", "Hue: 120"},
         {"%hex", "120ex"},
         {"%H/%h", "120/120"},
-        {"Hex #%hex\n\rHSV[%hsvH]", "Hex #120ex\n\rHSV[120svH]"},
+        // Shown with one line feed for the format's LF CR.
+        {"Hex #%hex\n\rHSV[%hsvH]", "Hex #120ex\nHSV[120svH]"},
     };
     THColorPicker p;
     p.SetShowHint(true);

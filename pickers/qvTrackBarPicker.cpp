@@ -2,6 +2,7 @@
 
 #include "platform/PointerConfine.h"
 #include "platform/TooltipText.h"
+#include "pickers/WheelNotches.h"
 
 #include <QHelpEvent>
 #include <QKeyEvent>
@@ -505,22 +506,17 @@ void TqvTrackBarPicker::keyPressEvent(QKeyEvent* e)
 
 void TqvTrackBarPicker::wheelEvent(QWheelEvent* e)
 {
-    // Whole notches only: a high-resolution wheel or touchpad accumulates
-    // until one step's worth has turned.
-    FWheelAccumulator += e->angleDelta().y();
-    bool handled = false;
-    const int step = QWheelEvent::DefaultDeltasPerStep;
-    while (std::abs(FWheelAccumulator) >= step) {
-        const bool down = FWheelAccumulator < 0;
-        FWheelAccumulator += down ? step : -step;
-        bool h = false;
-        const QPoint pos = e->position().toPoint();
-        if (down && OnMouseWheelDown)
-            OnMouseWheelDown(this, e->modifiers(), pos, h);
-        else if (!down && OnMouseWheelUp)
-            OnMouseWheelUp(this, e->modifiers(), pos, h);
-        handled = handled || h;
-    }
+    const QPoint pos = e->position().toPoint();
+    const bool handled = DispatchWheelNotches(
+        FWheelAccumulator, e,
+        [&](bool& h) {
+            if (OnMouseWheelUp)
+                OnMouseWheelUp(this, e->modifiers(), pos, h);
+        },
+        [&](bool& h) {
+            if (OnMouseWheelDown)
+                OnMouseWheelDown(this, e->modifiers(), pos, h);
+        });
     e->setAccepted(handled);
 }
 

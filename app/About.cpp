@@ -79,7 +79,7 @@ void TURLLabel::mouseReleaseEvent(QMouseEvent* e)
         QDesktopServices::openUrl(QUrl(url_));
 }
 
-const char* TAboutBox::NoticeText() { return "A screen colour picker, built with Qt 6. Free to use and share."; }
+const char* TAboutBox::NoticeText() { return "A screen colour picker, built with Qt 6."; }
 
 const char* TAboutBox::Address() { return "https://www.qt.io/"; }
 

@@ -547,37 +547,35 @@ void TMainForm::PickTmrTimer()
     if (!FScreenHeld)
         return;
     platform::ScreenSource& screen = platform::Screen();
-    const QPoint pos = screen.CursorPos();
+    // The pointer and the block under it are read together: one round trip
+    // to the window system while the pointer stays still.
+    const int n = FSampleMethod == 0 ? 1 : FSampleMethod == 1 ? 3 : FSampleMethod == 2 ? 5 : 0;
+    TColor block[25];
+    const QPoint pos = n > 0 ? screen.CursorAndBlock(n, block) : screen.CursorPos();
     const int X = pos.x(), Y = pos.y();
     SetTextIfChanged(CoordsLbl, CoordsText(X, Y));
 
     TColor S = 0;
     TColor P = 0;
-    bool haveP = false;
-    const int n = FSampleMethod == 0 ? 1 : FSampleMethod == 1 ? 3 : FSampleMethod == 2 ? 5 : 0;
     if (n == 1) {
-        S = screen.Pixel(pos);
+        S = block[0];
         P = S;
-        haveP = true;
         MagPnl->SetColor(S);
         FSampleBitmap.setPixel(0, 0, 0xFF000000u | PixelFromColor(S));
     } else if (n > 1) {
-        TColor block[25];
-        screen.Block(QPoint(X - n / 2, Y - n / 2), n, block);
         S = AverageBlock(block, n * n);
         for (int y = 0; y < n; ++y)
             for (int x = 0; x < n; ++x)
                 FSampleBitmap.setPixel(x, y, 0xFF000000u | PixelFromColor(block[y * n + x]));
         StretchSample(48, 100);
         P = block[(n / 2) * n + n / 2];
-        haveP = true;
     }
     if (Picking()) {
         TrackR->setValue(GetRValue(S));
         TrackG->setValue(GetGValue(S));
         TrackB->setValue(GetBValue(S));
     }
-    if (!haveP)
+    if (n == 0)
         P = screen.Pixel(pos);
     MagPnl->SetColor(P);
     if (!FSampleBitmap.isNull())

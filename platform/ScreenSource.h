@@ -27,6 +27,15 @@ public:
     // out[0 .. n*n-1], in one round trip to the window system. Every pixel
     // off the screen reads clInvalid, also when the block only partly leaves it.
     virtual void Block(QPoint topLeft, int n, TColor* out) = 0;
+    // The pointer position, and the n x n block centred on it (top-left at
+    // the position minus n / 2) read at the same moment. A source may serve
+    // both in one round trip while the pointer stays where it was.
+    virtual QPoint CursorAndBlock(int n, TColor* out)
+    {
+        const QPoint p = CursorPos();
+        Block(p - QPoint(n / 2, n / 2), n, out);
+        return p;
+    }
     // A copy of the screen rectangle as a Format_RGB32 image of rect's size;
     // parts off the screen are filled with 0xFFFFFFFF.
     virtual QImage Grab(const QRect& rect) = 0;

@@ -10,7 +10,11 @@
 
 // Xlib's macros (None, Bool, Status, ...) collide with Qt names: it comes last.
 #include <X11/Xlib.h>
+#include <X11/Xlib-xcb.h>
 #include <X11/Xutil.h>
+#include <xcb/xcb.h>
+
+#include <cstdlib>
 
 namespace platform {
 
@@ -218,6 +222,63 @@ void X11ScreenSource::Block(QPoint topLeft, int n, TColor* out)
     for (int y = 0; y < img->height; ++y)
         ConvertRow(img, y, out + std::ptrdiff_t(y + dy) * n + dx);
     XDestroyImage(img);
+}
+
+QPoint X11ScreenSource::CursorAndBlock(int n, TColor* out)
+{
+    if (!display_ || n <= 0)
+        return ScreenSource::CursorAndBlock(n, out);
+    TrackRootSize();
+    const QPoint guess = lastCursor_;
+    const QRect want(guess - QPoint(n / 2, n / 2), QSize(n, n));
+    const QRect inside = want.intersected(root_);
+    xcb_connection_t* c = XGetXCBConnection(display_);
+    // Both requests go out before either reply is awaited; the server answers
+    // them in order, so the image shows the screen as it was when the pointer
+    // was where the first reply says.
+    XFlush(display_);
+    const xcb_query_pointer_cookie_t pointerCookie = xcb_query_pointer(c, xcb_window_t(rootWindow_));
+    xcb_get_image_cookie_t imageCookie{};
+    if (!inside.isEmpty())
+        imageCookie = xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, xcb_window_t(rootWindow_), std::int16_t(inside.x()),
+                                    std::int16_t(inside.y()), std::uint16_t(inside.width()),
+                                    std::uint16_t(inside.height()), ~0u);
+    // Errors come back with their replies, never to Xlib's handler.
+    xcb_generic_error_t* error = nullptr;
+    xcb_query_pointer_reply_t* pointer = xcb_query_pointer_reply(c, pointerCookie, &error);
+    std::free(error);
+    error = nullptr;
+    xcb_get_image_reply_t* image = inside.isEmpty() ? nullptr : xcb_get_image_reply(c, imageCookie, &error);
+    std::free(error);
+    if (pointer && pointer->same_screen)
+        lastCursor_ = QPoint(pointer->root_x, pointer->root_y);
+    std::free(pointer);
+
+    const bool usable = lastCursor_ == guess && (inside.isEmpty() || image);
+    if (usable) {
+        std::fill(out, out + std::ptrdiff_t(n) * n, clInvalid);
+        if (image) {
+            XImage* img = XCreateImage(display_, DefaultVisual(display_, DefaultScreen(display_)), image->depth,
+                                       ZPixmap, 0, reinterpret_cast<char*>(xcb_get_image_data(image)),
+                                       unsigned(inside.width()), unsigned(inside.height()), 32, 0);
+            if (img && std::ptrdiff_t(img->bytes_per_line) * img->height <= xcb_get_image_data_length(image)) {
+                const int dx = inside.left() - want.left();
+                const int dy = inside.top() - want.top();
+                for (int y = 0; y < img->height; ++y)
+                    ConvertRow(img, y, out + std::ptrdiff_t(y + dy) * n + dx);
+            } else {
+                Block(want.topLeft(), n, out);
+            }
+            if (img) {
+                img->data = nullptr; // owned by the reply
+                XDestroyImage(img);
+            }
+        }
+    } else {
+        Block(lastCursor_ - QPoint(n / 2, n / 2), n, out);
+    }
+    std::free(image);
+    return lastCursor_;
 }
 
 QImage X11ScreenSource::Grab(const QRect& rect)

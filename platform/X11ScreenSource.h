@@ -27,6 +27,9 @@ public:
     QSize PrimarySize() override;
     TColor Pixel(QPoint p) override;
     void Block(QPoint topLeft, int n, TColor* out) override;
+    // Asks for the pointer and for the block around its last position in one
+    // round trip; only when the pointer has moved is the block read again.
+    QPoint CursorAndBlock(int n, TColor* out) override;
     QImage Grab(const QRect& rect) override;
 
     // The whole root window, in physical pixels.

@@ -113,6 +113,43 @@ TEST_F(X11Screen, ReadsThePixelUnderThePointer)
     }
 }
 
+// The sampler's read: the pointer and the block around it. Whether the
+// pointer stayed (one round trip) or moved (the block is read again), the
+// block is the one around the position returned, also at the corners.
+TEST_F(X11Screen, PointerAndBlockAroundItStillOrMoved)
+{
+    Paint(QRect(0, 0, 8, 8));
+    Paint(QRect(296, 196, 9, 9));
+    Paint(QRect(size_.width() - 8, size_.height() - 8, 8, 8));
+    const QPoint stops[] = {{300, 200}, {300, 200}, {302, 199}, {0, 0}, {0, 0},
+                            {size_.width() - 1, size_.height() - 1}, {300, 200}};
+    for (int n : {1, 3, 5}) {
+        for (QPoint to : stops) {
+            SCOPED_TRACE(testing::Message() << "n " << n << " at " << to.x() << "," << to.y());
+            MoveWithXTest(to.x(), to.y());
+            TColor block[25];
+            const QPoint at = source_->CursorAndBlock(n, block);
+            ASSERT_EQ(at, to);
+            for (int y = 0; y < n; ++y)
+                for (int x = 0; x < n; ++x)
+                    EXPECT_EQ(block[y * n + x], Expected(to.x() - n / 2 + x, to.y() - n / 2 + y)) << x << "," << y;
+        }
+    }
+    // The screen changing under a still pointer is seen at the next read.
+    MoveWithXTest(300, 200);
+    TColor before = 0;
+    source_->CursorAndBlock(1, &before);
+    XSetWindowBackground(dpy_, root_, 0x123456);
+    XClearArea(dpy_, root_, 300, 200, 1, 1, False);
+    XSync(dpy_, False);
+    TColor after = 0;
+    source_->CursorAndBlock(1, &after);
+    XSetWindowBackgroundPixmap(dpy_, root_, 0); // None: the root's own background again
+    XSync(dpy_, False);
+    EXPECT_EQ(before, PatternAt(300, 200));
+    EXPECT_EQ(after, RGBColor(0x12, 0x34, 0x56));
+}
+
 TEST_F(X11Screen, PixelsOffTheScreenAreInvalid)
 {
     EXPECT_EQ(source_->RootRect(), QRect(QPoint(0, 0), size_));

@@ -36,6 +36,9 @@ public:
         Block(p - QPoint(n / 2, n / 2), n, out);
         return p;
     }
+    // Returns once the window system has put on the screen everything this
+    // program has drawn so far, so the next read sees it. Processes no events.
+    virtual void SyncDrawing() {}
     // A copy of the screen rectangle as a Format_RGB32 image of rect's size;
     // parts off the screen are filled with 0xFFFFFFFF.
     virtual QImage Grab(const QRect& rect) = 0;

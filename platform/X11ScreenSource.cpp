@@ -281,6 +281,15 @@ QPoint X11ScreenSource::CursorAndBlock(int n, TColor* out)
     return lastCursor_;
 }
 
+void X11ScreenSource::SyncDrawing()
+{
+    if (!qGuiApp)
+        return;
+    if (auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>())
+        if (Display* qt = x11->display())
+            XSync(qt, False);
+}
+
 QImage X11ScreenSource::Grab(const QRect& rect)
 {
     if (rect.isEmpty())

@@ -30,6 +30,8 @@ public:
     // Asks for the pointer and for the block around its last position in one
     // round trip; only when the pointer has moved is the block read again.
     QPoint CursorAndBlock(int n, TColor* out) override;
+    // A round trip on Qt's own connection, the one our windows draw through.
+    void SyncDrawing() override;
     QImage Grab(const QRect& rect) override;
 
     // The whole root window, in physical pixels.

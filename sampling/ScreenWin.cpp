@@ -73,6 +73,14 @@ void TScreenForm::FormShow()
 {
     platform::ScreenSource& screen = platform::Screen();
     const QRect physical(QPoint(0, 0), screen.PrimarySize());
+    // Our own windows are kept live over the snapshot where it shows them as
+    // they paint; a repaint still pending now (the pick button coming up,
+    // a readout of the last tick) would make them differ and be taken for
+    // covered. Paint them and let the server have it before the snapshot.
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w != this && w->isVisible() && !w->isMinimized() && w->windowType() != Qt::ToolTip)
+            w->repaint();
+    screen.SyncDrawing();
     // Taken before the window maps, so the picture is the screen without us.
     FSnapshot = screen.Grab(physical).convertToFormat(QImage::Format_RGB32);
     FSnapshot.setDevicePixelRatio(ScreenRatio());

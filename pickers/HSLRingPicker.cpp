@@ -15,7 +15,6 @@ THSLRingPicker::THSLRingPicker(QWidget* parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
-    setFocusPolicy(Qt::TabFocus);
     setMouseTracking(true);
     resize(245, 245);
 
@@ -23,6 +22,9 @@ THSLRingPicker::THSLRingPicker(QWidget* parent)
     FRingPicker->setGeometry(0, 0, 246, 246);
     FRingPicker->SetSaturation(255);
     FRingPicker->SetValue(255);
+    // The composite takes no focus of its own: Tab reaches the ring, and
+    // focus given to the composite goes to the ring, so Shift+Tab can leave.
+    setFocusProxy(FRingPicker);
     FRingPicker->SetHue(0);
     FRingPicker->OnChange = [this](TqvCustomPicker* s) { RingChange(s); };
     FRingPicker->OnMouseMove = [this](TqvCustomPicker* s, Qt::KeyboardModifiers m, int x, int y) {
@@ -158,11 +160,6 @@ void THSLRingPicker::resizeEvent(QResizeEvent* e)
 {
     QWidget::resizeEvent(e);
     LayoutChildren();
-}
-
-void THSLRingPicker::focusInEvent(QFocusEvent* e)
-{
-    FRingPicker->setFocus(e->reason());
 }
 
 void THSLRingPicker::mouseMoveEvent(QMouseEvent* e)

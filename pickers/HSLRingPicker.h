@@ -63,7 +63,6 @@ public:
 protected:
     void paintEvent(QPaintEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
-    void focusInEvent(QFocusEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void changeEvent(QEvent* e) override;
 

@@ -171,6 +171,13 @@ TEST(HSLRingFocus, TabbingToTheCompositeFocusesTheRing)
     before.setFocus();
     QTest::keyClick(&before, Qt::Key_Tab);
     EXPECT_TRUE(composite->RingPicker()->hasFocus());
+    // Focus given to the composite itself goes to the ring as well, and
+    // Shift+Tab from the ring leaves the control.
+    before.setFocus();
+    composite->setFocus();
+    EXPECT_TRUE(composite->RingPicker()->hasFocus());
+    QTest::keyClick(composite->RingPicker(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_TRUE(before.hasFocus());
 }
 
 TEST_F(HSLRing, PassThroughProperties)

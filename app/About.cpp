@@ -9,6 +9,7 @@
 #include <QUrl>
 
 #include "app/AppIcon.h"
+#include "app/Controls.h"
 
 namespace {
 
@@ -77,6 +78,12 @@ void TURLLabel::mouseReleaseEvent(QMouseEvent* e)
 {
     if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
         QDesktopServices::openUrl(QUrl(url_));
+}
+
+void TAboutBox::showEvent(QShowEvent* e)
+{
+    CentreOnScreen(this);
+    QDialog::showEvent(e);
 }
 
 const char* TAboutBox::NoticeText() { return "A screen colour picker, built with Qt 6."; }

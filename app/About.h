@@ -33,4 +33,7 @@ public:
 
     static const char* NoticeText();
     static const char* Address();
+
+protected:
+    void showEvent(QShowEvent* e) override;
 };

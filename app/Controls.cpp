@@ -1,7 +1,9 @@
 #include "app/Controls.h"
 
 #include <QMouseEvent>
+#include <QGuiApplication>
 #include <QPainter>
+#include <QScreen>
 #include <QVariant>
 
 int Tag(const QObject* control)
@@ -12,6 +14,12 @@ int Tag(const QObject* control)
 void SetTag(QObject* control, int tag) { control->setProperty("Tag", tag); }
 
 QColor ToQColor(TColor c) { return QColor(GetRValue(c), GetGValue(c), GetBValue(c)); }
+
+void CentreOnScreen(QWidget* window)
+{
+    if (const QScreen* s = QGuiApplication::primaryScreen())
+        window->move(s->availableGeometry().center() - QPoint(window->width() / 2, window->height() / 2));
+}
 
 TPaintBox::TPaintBox(QWidget* parent) : QWidget(parent)
 {
@@ -29,8 +37,16 @@ QImage& TPaintBox::Canvas()
 
 void TPaintBox::CanvasChanged()
 {
-    if (!painting_)
-        update();
+    if (painting_)
+        return;
+    canvasOnly_ = true;
+    update();
+}
+
+void TPaintBox::Invalidate()
+{
+    canvasOnly_ = false;
+    update();
 }
 
 void TPaintBox::FillClient()
@@ -41,6 +57,12 @@ void TPaintBox::FillClient()
 
 void TPaintBox::paintEvent(QPaintEvent*)
 {
+    if (canvasOnly_) {
+        canvasOnly_ = false;
+        QPainter p(this);
+        p.drawImage(0, 0, Canvas());
+        return;
+    }
     painting_ = true;
     QColor back = parentWidget() ? parentWidget()->palette().color(QPalette::Window) : Qt::white;
     if (auto* panel = dynamic_cast<TPanel*>(parentWidget()))
@@ -74,8 +96,12 @@ void TPanel::SetColor(TColor c)
     update();
     // Opaque children are left out of the parent's repaint; they show the
     // panel's colour too, so they repaint with it.
-    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        child->update();
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (auto* box = dynamic_cast<TPaintBox*>(child))
+            box->Invalidate();
+        else
+            child->update();
+    }
 }
 
 int TPanel::BorderWidth() const
@@ -190,8 +216,10 @@ TImage::TImage(QWidget* parent) : QWidget(parent)
 void TImage::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    if (picture_.isNull())
-        p.fillRect(rect(), Qt::white);
-    else
+    if (!picture_.isNull())
         p.drawImage(0, 0, picture_);
+    else if (auto* panel = dynamic_cast<TPanel*>(parentWidget()))
+        p.fillRect(rect(), ToQColor(panel->Color())); // nothing drawn yet: the panel shows
+    else
+        p.fillRect(rect(), palette().color(QPalette::Window));
 }

@@ -21,9 +21,13 @@ void SetTag(QObject* control, int tag);
 
 QColor ToQColor(TColor c);
 
-// A box that is drawn by its owner. Its canvas keeps what was drawn on it;
-// a paint first fills it with the parent's colour (a paint box has no
-// background of its own), then lets OnPaint draw, then shows it.
+// Places a window in the middle of the primary screen's work area.
+void CentreOnScreen(QWidget* window);
+
+// A box that is drawn by its owner. Its canvas keeps what was drawn on it.
+// Drawing on the canvas outside a paint shows just that; a real repaint
+// (Invalidate, an expose) first fills the canvas with the parent's colour (a
+// paint box has no background of its own), then lets OnPaint draw.
 class TPaintBox : public QWidget {
 public:
     explicit TPaintBox(QWidget* parent);
@@ -33,8 +37,10 @@ public:
 
     // The canvas, always of the box's current size.
     QImage& Canvas();
-    // Call after drawing on the canvas outside a paint.
+    // Call after drawing on the canvas outside a paint: shows the canvas as drawn.
     void CanvasChanged();
+    // Repaints through OnPaint.
+    void Invalidate();
     // The colour fills use, like a canvas brush.
     TColor BrushColor() const { return brush_; }
     void SetBrushColor(TColor c) { brush_ = c; }
@@ -48,6 +54,7 @@ private:
     QImage canvas_;
     TColor brush_ = clWhite;
     bool painting_ = false;
+    bool canvasOnly_ = false;
 };
 
 // A panel with the classic raised/lowered bevels, filled with its colour.

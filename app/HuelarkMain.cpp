@@ -110,9 +110,7 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent)
 
     FormCreate();
 
-    // Centred on the desktop.
-    if (const QScreen* s = QGuiApplication::primaryScreen())
-        move(s->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+    CentreOnScreen(this);
 
     PickTmr->start();
     Timer1->start();
@@ -199,8 +197,8 @@ void TMainForm::BuildEditor()
     HexOutEdit->setFont(PixelFont(13, true, true));
     HexOutEdit->setTextMargins(0, 0, 0, 0);
     HexOutEdit->setStyleSheet("QLineEdit { background: palette(button); border: none; padding: 0px; }");
-    HexOutEdit->setToolTip("HTML/Hexadecimal");
-    HexOutEdit->setAttribute(Qt::WA_AlwaysShowToolTips, false);
+    // Its hint is kept but not shown.
+    HexOutEdit->setAccessibleDescription("HTML/Hexadecimal");
 
     DecOutLbl = new QLabel("Dec:", this);
     DecOutLbl->move(490, 223);
@@ -209,7 +207,7 @@ void TMainForm::BuildEditor()
     DecOutEdit->setGeometry(522, 223, 73, 13);
     DecOutEdit->setReadOnly(true);
     DecOutEdit->setFrame(false);
-    DecOutEdit->setToolTip("Decimal");
+    DecOutEdit->setAccessibleDescription("Decimal");
     DecOutEdit->hide();
 
     ColourBvl = new TPanel(this, TPanel::bvNone, TPanel::bvNone, 1, 0xC0C0C0);
@@ -625,19 +623,24 @@ void TMainForm::suiButton1Click()
     // A modal window takes the mouse from whoever holds it.
     releaseMouse();
     qvDeskPickerButton1->click();
-    pickCancelled_ = !qvDeskPickerButton1->Picked();
+    if (!qvDeskPickerButton1->Picked()) {
+        // A cancelled pick chooses nothing: the editor gets its colour back,
+        // pick mode ends and the readouts go on following the pointer. Done
+        // here, as a pick started from the keyboard has no mouse-up; the
+        // mouse-up of this same click (if any) then leaves the sampler alone.
+        PFSBtn->setEnabled(true);
+        TrackR->setValue(GetRValue(colourBeforePick_));
+        TrackG->setValue(GetGValue(colourBeforePick_));
+        TrackB->setValue(GetBValue(colourBeforePick_));
+        pickCancelled_ = true;
+        QTimer::singleShot(0, this, [this] { pickCancelled_ = false; });
+    }
 }
 
 void TMainForm::suiButton1MouseUp(Qt::MouseButton)
 {
     if (pickCancelled_) {
-        // A cancelled pick chooses nothing: the editor gets its colour back
-        // and the readouts go on following the pointer.
         pickCancelled_ = false;
-        PFSBtn->setEnabled(true);
-        TrackR->setValue(GetRValue(colourBeforePick_));
-        TrackG->setValue(GetGValue(colourBeforePick_));
-        TrackB->setValue(GetBValue(colourBeforePick_));
         return;
     }
     PFSBtn->setEnabled(true);
@@ -692,6 +695,10 @@ void TMainForm::Timer1Timer()
         zoomDrawnCrosshair_ = crosshair;
         Image1->PictureChanged();
     }
+    // A modal window opened from inside this pump (the pick overlay, a
+    // dialog) must not stop the zoom: a timer does not fire again while its
+    // own tick is running, so it is armed afresh first.
+    Timer1->start();
     QCoreApplication::processEvents();
 }
 

@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "app/Controls.h"
+
 TOptForm::TOptForm(QWidget* parent) : QDialog(parent)
 {
     setWindowTitle("Options");
@@ -35,6 +37,7 @@ TOptForm::TOptForm(QWidget* parent) : QDialog(parent)
 
 void TOptForm::showEvent(QShowEvent* e)
 {
+    CentreOnScreen(this);
     QDialog::showEvent(e);
     FormShow();
 }

@@ -28,20 +28,16 @@ constexpr NamedColour kNamed[] = {
     {"clCream", RGBColor(255, 251, 240)},   {"clMedGray", RGBColor(160, 160, 164)},
 };
 
-// printf's fixed notation, then the locale's decimal separator.
+// Fixed notation with the locale's decimal separator.
 std::string Fixed(double v, int decimals, const QLocale& locale)
 {
     if (std::isnan(v))
         return "NAN";
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*f", decimals, v);
-    std::string s(buf);
+    QString s = QString::number(v, 'f', decimals);
     const QString sep = locale.decimalPoint();
-    const std::string dec = sep.isEmpty() ? std::string(".") : sep.toStdString();
-    const auto dot = s.find('.');
-    if (dot != std::string::npos)
-        s.replace(dot, 1, dec);
-    return s;
+    if (!sep.isEmpty())
+        s.replace(QLatin1Char('.'), sep);
+    return s.toStdString();
 }
 
 } // namespace

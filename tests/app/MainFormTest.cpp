@@ -143,6 +143,33 @@ TEST_F(AppTest, MagnifierShowsTheSample)
     }
 }
 
+TEST_F(AppTest, BlockChangeUnderAStillColourShowsTheTicksOwnStretch)
+{
+    // The tick stretches a 3 x 3 block to 48 x 100 (cut off by the 93-pixel
+    // box); only a repaint of the panel draws it 48 x 92. With the centre
+    // pixel unchanged the panel does not repaint, so row 92 shows the block's
+    // bottom row, not the panel colour.
+    StoreMethod(1);
+    screen_->Image().fill(qRgb(0, 0, 255));
+    SetPixel(500, 400, RGBColor(200, 30, 90));
+    TMainForm& f = Form();
+    f.show();
+    f.PickTmrTimer();
+    (void)f.MagPnl->grab();
+    SetPixel(499, 401, RGBColor(0, 255, 0));
+    f.PickTmrTimer();
+    const QImage shown = f.MagPnl->grab().toImage();
+    EXPECT_EQ(shown.pixel(4 + 2, 4 + 92), qRgb(0, 255, 0));
+    EXPECT_EQ(shown.pixel(4 + 49, 4 + 92), qRgb(200, 30, 90));
+}
+
+TEST_F(AppTest, ZoomShowsItsBlackPanelBeforeTheFirstDrawing)
+{
+    TMainForm& f = Form();
+    const QImage shown = f.Panel2->grab().toImage();
+    EXPECT_EQ(shown.pixel(5 + 60, 6 + 40), qRgb(0, 0, 0));
+}
+
 struct AverageCase {
     const char* name;
     int method;

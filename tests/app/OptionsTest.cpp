@@ -1,5 +1,6 @@
 // The options dialog and the write of the stored method.
 #include <QApplication>
+#include <QScreen>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -25,6 +26,7 @@ protected:
         error_.clear();
         QTimer::singleShot(0, [&] {
             shownSelection_ = dialog_->SelectedMethod();
+            shownCentre_ = dialog_->geometry().center();
             dialog_->MethodItems[item]->setChecked(true);
             (accept ? dialog_->OKBtn : dialog_->Button1)->click();
         });
@@ -41,6 +43,7 @@ protected:
 
     std::unique_ptr<TOptForm> dialog_;
     int shownSelection_ = -1;
+    QPoint shownCentre_;
     QString error_;
 };
 
@@ -57,6 +60,14 @@ TEST_F(Options, AcceptWritesTheStoreAndResizesTheBlock)
     // The next showing starts from the method in use.
     RunOptions(0, false);
     EXPECT_EQ(shownSelection_, 2);
+}
+
+TEST_F(Options, OpensInTheMiddleOfTheScreenWhereverTheWindowIs)
+{
+    Form().move(0, 0);
+    RunOptions(0, false);
+    const QPoint centre = QGuiApplication::primaryScreen()->availableGeometry().center();
+    EXPECT_LE((shownCentre_ - centre).manhattanLength(), 2);
 }
 
 TEST_F(Options, CancelChangesNothing)

@@ -106,6 +106,31 @@ TEST_F(PickE2E, EscapeCancelsAndTheReadoutsFollowAgain)
     EXPECT_EQ(form_->HexOutEdit->text(), "#0A141E");
 }
 
+TEST_F(PickE2E, KeyboardPickCancelledRestoresTheEditorAndTheButtonStillStops)
+{
+    form_->TrackR->setValue(10);
+    e2e::MovePointer(700, 150);
+    // Space on the focused pick button: a click without any mouse-up.
+    bool opened = false, done = false;
+    e2e::Start("xdotool", {"sleep", "0.6", "key", "Escape"});
+    QTimer::singleShot(0, [&] {
+        QTimer::singleShot(300, [&] { opened = form_->qvDeskPickerButton1->ScreenForm() != nullptr; });
+        QTest::keyClick(form_->suiButton1, Qt::Key_Space); // returns when the overlay has closed
+        done = true;
+    });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return done; }, 5000));
+    ASSERT_TRUE(opened);
+    e2e::Wait(100);
+    EXPECT_EQ(form_->HexOutEdit->text(), "#0A0000");
+    EXPECT_TRUE(form_->PFSBtn->isEnabled());
+    EXPECT_TRUE(form_->PickTmr->isActive());
+    // A right-button press and release on the pick button stops the sampler.
+    const QPoint b = platform::ToPhysical(form_->suiButton1->mapToGlobal(form_->suiButton1->rect().center()));
+    e2e::MovePointer(b.x(), b.y());
+    e2e::Click(3);
+    EXPECT_FALSE(form_->PickTmr->isActive());
+}
+
 TEST_F(PickE2E, ZoomHidesOverTheWindowAndComesBack)
 {
     const QPoint inside = platform::ToPhysical(form_->mapToGlobal(QPoint(300, 200)));

@@ -7,6 +7,7 @@
 // The two children report through their OnChange events and the composite
 // simply follows them, so one hue change notifies twice: once from the
 // square (already holding the new colour) and once from the ring.
+#include "pickers/PickerEvents.h"
 #include <QCursor>
 #include <QImage>
 #include <QString>
@@ -20,11 +21,8 @@
 
 class QMenu;
 
-class THSLRingPicker : public QWidget {
+class THSLRingPicker : public QWidget, public TPickerEvents<THSLRingPicker> {
 public:
-    using TNotifyEvent = std::function<void(THSLRingPicker* sender)>;
-    using TMouseMoveEvent =
-        std::function<void(THSLRingPicker* sender, Qt::KeyboardModifiers shift, int x, int y)>;
 
     explicit THSLRingPicker(QWidget* parent = nullptr);
     ~THSLRingPicker() override;

@@ -16,6 +16,7 @@
 //
 // The control derives from QWidget directly, not from the picker bases: it
 // has its own mouse routing over three areas, its own keys and its own hint.
+#include "pickers/PickerEvents.h"
 #include "colour/ColorTypes.h"
 #include "pickers/HexaGeometry.h"
 
@@ -30,18 +31,10 @@
 
 class QPainter;
 
-class THexaColorPicker : public QWidget {
+class THexaColorPicker : public QWidget, public TPickerEvents<THexaColorPicker> {
 public:
     enum TMarker { smArrow = 0, smRect = 1 };
 
-    using TNotifyEvent = std::function<void(THexaColorPicker* sender)>;
-    using TMouseEvent = std::function<void(THexaColorPicker* sender, Qt::MouseButton button,
-                                           Qt::KeyboardModifiers shift, int x, int y)>;
-    using TMouseMoveEvent =
-        std::function<void(THexaColorPicker* sender, Qt::KeyboardModifiers shift, int x, int y)>;
-    using TKeyEvent = std::function<void(THexaColorPicker* sender, int& key, Qt::KeyboardModifiers shift)>;
-    using TMouseWheelUpDownEvent = std::function<void(THexaColorPicker* sender, Qt::KeyboardModifiers shift,
-                                                      QPoint mousePos, bool& handled)>;
 
     explicit THexaColorPicker(QWidget* parent = nullptr);
     ~THexaColorPicker() override;

@@ -14,6 +14,7 @@
 // TqvColorPickerControl adds no behaviour: it is the class the concrete
 // pickers derive from, and it carries the standard control events as
 // replaceable single handlers.
+#include "pickers/PickerEvents.h"
 #include <QCursor>
 #include <QPoint>
 #include <QString>
@@ -29,7 +30,7 @@ class QPainter;
 
 enum TMarkerStyle : std::uint8_t { msCircle, msSquare, msCross, msCrossCirc };
 
-class TqvCustomPicker : public QWidget {
+class TqvCustomPicker : public QWidget, public TPickerEvents<TqvCustomPicker> {
 public:
     explicit TqvCustomPicker(QWidget* parent = nullptr);
     ~TqvCustomPicker() override;
@@ -128,14 +129,6 @@ private:
     bool FHintShowing = false;
 
 public:
-    using TNotifyEvent = std::function<void(TqvCustomPicker* sender)>;
-    using TMouseEvent = std::function<void(TqvCustomPicker* sender, Qt::MouseButton button,
-                                           Qt::KeyboardModifiers shift, int x, int y)>;
-    using TMouseMoveEvent =
-        std::function<void(TqvCustomPicker* sender, Qt::KeyboardModifiers shift, int x, int y)>;
-    using TKeyEvent = std::function<void(TqvCustomPicker* sender, int& key, Qt::KeyboardModifiers shift)>;
-    using TKeyPressEvent = std::function<void(TqvCustomPicker* sender, QChar& key)>;
-    using TContextPopupEvent = std::function<void(TqvCustomPicker* sender, QPoint mousePos, bool& handled)>;
 
     TContextPopupEvent OnContextPopup;
     TMouseEvent OnMouseDown;

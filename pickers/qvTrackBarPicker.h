@@ -10,6 +10,7 @@
 // Mouse actions only set a pending-change flag; the next paint raises OnChange
 // once, after the gradient and mark are drawn, so a fast drag reports one
 // change per frame. Keys and the wheel raise OnChange at once.
+#include "pickers/PickerEvents.h"
 #include <QImage>
 #include <QPoint>
 #include <QPolygon>
@@ -22,7 +23,7 @@
 
 class QPainter;
 
-class TqvTrackBarPicker : public QWidget {
+class TqvTrackBarPicker : public QWidget, public TPickerEvents<TqvTrackBarPicker> {
 public:
     enum TTrackBarLayout { lyHorizontal, lyVertical };
     enum TSliderPlacement { spBefore, spAfter, spBoth };
@@ -67,14 +68,6 @@ public:
         int e;
     };
 
-    using TNotifyEvent = std::function<void(TqvTrackBarPicker* sender)>;
-    using TMouseEvent = std::function<void(TqvTrackBarPicker* sender, Qt::MouseButton button,
-                                           Qt::KeyboardModifiers shift, int x, int y)>;
-    using TMouseMoveEvent =
-        std::function<void(TqvTrackBarPicker* sender, Qt::KeyboardModifiers shift, int x, int y)>;
-    using TKeyEvent = std::function<void(TqvTrackBarPicker* sender, int& key, Qt::KeyboardModifiers shift)>;
-    using TMouseWheelUpDownEvent = std::function<void(TqvTrackBarPicker* sender, Qt::KeyboardModifiers shift,
-                                                      QPoint mousePos, bool& handled)>;
 
     explicit TqvTrackBarPicker(QWidget* parent = nullptr);
     ~TqvTrackBarPicker() override;

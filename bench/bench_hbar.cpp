@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <benchmark/benchmark.h>
 
+#include "bench/BenchMain.h"
 #include "colour/ColorTypes.h"
 #include "pickers/HColorPicker.h"
 
@@ -57,8 +58,5 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks(argc, argv);
 }

@@ -2,6 +2,7 @@
 // SelectedColor write the sampler makes 40 times a second (search plus full
 // render), an intensity change (cell tables rebuilt, honeycomb recoloured),
 // the paint that blits the picture, and a resize (geometry caches rebuilt).
+#include "bench/BenchMain.h"
 #include "pickers/HexaColorPicker.h"
 
 #include <QApplication>
@@ -76,10 +77,5 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks(argc, argv);
 }

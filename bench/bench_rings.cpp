@@ -1,5 +1,6 @@
 // The HSL ring picker as the main window drives it: one SelectedColor write
 // per sampler tick on the 264 x 268 composite of the "Circle" page.
+#include "bench/BenchMain.h"
 #include "colour/ColorLibrary.h"
 #include "pickers/HSLRingPicker.h"
 
@@ -115,10 +116,5 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks(argc, argv);
 }

@@ -1,6 +1,7 @@
 // Screen reads as the sampler and the zoom view make them, against a real X
 // server: run under Xvfb (or any X display) with the xcb platform, e.g.
 //   DISPLAY=:40 QT_QPA_PLATFORM=xcb bench_screen
+#include "bench/BenchMain.h"
 #include "platform/QtScreenSource.h"
 #include "platform/X11ScreenSource.h"
 
@@ -100,10 +101,5 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "bench_screen needs an X display and the xcb platform\n");
         return 1;
     }
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks(argc, argv);
 }

@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <benchmark/benchmark.h>
 
+#include "bench/BenchMain.h"
 #include "app/HuelarkMain.h"
 #include "platform/ScreenSource.h"
 #include "platform/SettingsStore.h"
@@ -57,8 +58,5 @@ int main(int argc, char** argv)
     form.show();
     QApplication::processEvents();
     gForm = &form;
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks(argc, argv);
 }
